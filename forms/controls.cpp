@@ -1,0 +1,365 @@
+#include "forms/controls.h"
+
+#include "forms/runtime.h"
+#include "forms/text.h"
+#include "forms/widgets.h"
+#include "forms/window.h"
+
+#include <QIcon>
+#include <QImageReader>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace forms {
+
+namespace {
+
+int pixels(int twips)
+{
+    return qRound(twips / 15.0);
+}
+
+QRect pixels(const Rect& rect)
+{
+    return { pixels(rect.left), pixels(rect.top), pixels(rect.width), pixels(rect.height) };
+}
+
+// Candara bold at the given size, Carlito bold where Candara is missing. Sizes
+// are turned into pixels at 96 dots per inch, so that the layouts do not depend
+// on the screen's reported resolution.
+QFont controlFont(double points)
+{
+    QFont font;
+    font.setFamilies({ QStringLiteral("Candara"), QStringLiteral("Carlito") });
+    font.setBold(true);
+    font.setPixelSize(qRound(points * 96.0 / 72.0));
+    return font;
+}
+
+QWidget* prepare(QWidget* widget, Window* window, const QString& name, const Props& props)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(pixels(props.rect));
+    if (props.points > 0)
+        widget->setFont(controlFont(props.points));
+    if (!props.toolTip.isEmpty())
+        widget->setToolTip(props.toolTip);
+    if (widget->focusPolicy() != Qt::NoFocus && props.tabIndex >= 0)
+        window->addToTabOrder(widget, props.tabIndex);
+    widget->setVisible(props.visible);
+    return widget;
+}
+
+} // namespace
+
+Picture loadPicture(const QString& path, int size)
+{
+    QImageReader reader(path);
+    QImage best;
+    do {
+        QImage image = reader.read();
+        if (image.isNull())
+            break;
+        const bool exact = size > 0 && image.width() == size;
+        const bool larger = size == 0 && image.width() > best.width();
+        if (best.isNull() || exact || larger)
+            best = image;
+        if (exact)
+            break;
+    } while (reader.jumpToNextImage());
+    return std::make_shared<const QPixmap>(QPixmap::fromImage(best));
+}
+
+// --- Control ---------------------------------------------------------------
+
+Control::Control(Window* window, QString name, QStringView kind, QWidget* widget, const Props& props)
+    : m_window(window)
+    , m_name(std::move(name))
+    , m_kind(kind)
+    , m_widget(prepare(widget, window, m_name, props))
+{
+}
+
+void Control::check(QStringView member) const
+{
+    Runtime::current().check(m_kind, m_window->name() + u'.' + m_name, member);
+}
+
+void Control::setVisible(bool visible)
+{
+    check(u"Visible");
+    m_widget->setVisible(visible);
+}
+
+bool Control::isVisible() const
+{
+    return m_widget->isVisibleTo(m_widget->parentWidget());
+}
+
+LabelWidget* Label::labelWidget() const
+{
+    return static_cast<LabelWidget*>(widget());
+}
+
+QPushButton* CommandButton::button() const
+{
+    return static_cast<QPushButton*>(widget());
+}
+
+QLineEdit* TextBox::lineEdit() const
+{
+    return static_cast<QLineEdit*>(widget());
+}
+
+QListWidget* ListBox::list() const
+{
+    return static_cast<QListWidget*>(widget());
+}
+
+ImageWidget* Image::imageWidget() const
+{
+    return static_cast<ImageWidget*>(widget());
+}
+
+// --- Label -----------------------------------------------------------------
+
+Label::Label(Window* window, QString name, const Props& props)
+    : Control(window, std::move(name), u"Label", new LabelWidget(window->widget(), props.align), props)
+{
+    labelWidget()->setCaption(props.caption);
+}
+
+QString Label::caption() const
+{
+    check(u"Caption");
+    return labelWidget()->caption();
+}
+
+void Label::setCaption(QStringView caption)
+{
+    check(u"Caption");
+    labelWidget()->setCaption(caption.toString());
+}
+
+void Label::setTopicLayout(std::vector<TopicItem> items, int linePitch)
+{
+    labelWidget()->setTopicLayout(std::move(items), linePitch);
+}
+
+const std::vector<TopicLine>& Label::topicLines() const
+{
+    return labelWidget()->topicLines();
+}
+
+int Label::linePitch() const
+{
+    return labelWidget()->linePitch();
+}
+
+LabelWidget::LabelWidget(QWidget* parent, Align align)
+    : QWidget(parent)
+    , m_align(align)
+{
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void LabelWidget::setCaption(const QString& caption)
+{
+    m_caption = caption;
+    update();
+}
+
+void LabelWidget::setTopicLayout(std::vector<TopicItem> items, int linePitch)
+{
+    m_topicItems = std::move(items);
+    m_linePitch = linePitch;
+    m_topicLaidOut = false;
+    update();
+}
+
+const std::vector<TopicLine>& LabelWidget::topicLines() const
+{
+    if (!m_topicLaidOut) {
+        const QFontMetricsF metrics(font());
+        m_topicLines = layoutTopic(m_topicItems, width(), [&metrics](std::u16string_view text) {
+            return metrics.horizontalAdvance(QString::fromRawData(reinterpret_cast<const QChar*>(text.data()),
+                static_cast<qsizetype>(text.size())));
+        });
+        m_topicLaidOut = true;
+    }
+    return m_topicLines;
+}
+
+void LabelWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    if (m_topicItems.empty()) {
+        const Qt::Alignment align = m_align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+        painter.drawText(rect(), int(align | Qt::AlignTop | Qt::TextWordWrap), m_caption);
+        return;
+    }
+    const QFontMetricsF metrics(font());
+    double top = 0;
+    for (const TopicLine& line : topicLines()) {
+        painter.drawText(QPointF(line.indent, top + metrics.ascent()),
+            QString::fromRawData(reinterpret_cast<const QChar*>(line.text.data()), static_cast<qsizetype>(line.text.size())));
+        top += m_linePitch;
+    }
+}
+
+void LabelWidget::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        m_topicLaidOut = false;
+    QWidget::changeEvent(event);
+}
+
+MouseEvent LabelWidget::mouseEvent(const QMouseEvent* event, Qt::MouseButton button) const
+{
+    MouseEvent result;
+    result.button = button == Qt::LeftButton ? 1 : button == Qt::RightButton ? 2 : button == Qt::MiddleButton ? 4 : 0;
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    result.shift = (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
+        | (modifiers & Qt::AltModifier ? 4 : 0);
+    result.x = event->position().x() * 15;
+    result.y = event->position().y() * 15;
+    return result;
+}
+
+void LabelWidget::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = true;
+    Q_EMIT mouseDown(mouseEvent(event, event->button()));
+}
+
+void LabelWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    Q_EMIT mouseUp(mouseEvent(event, event->button()));
+    // A click is a press and a release of the left button on the label.
+    if (event->button() == Qt::LeftButton && m_pressed && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+    if (event->buttons() == Qt::NoButton)
+        m_pressed = false;
+}
+
+// --- CommandButton ---------------------------------------------------------
+
+CommandButton::CommandButton(Window* window, QString name, const Props& props)
+    : Control(window, std::move(name), u"CommandButton", new QPushButton(window->widget()), props)
+{
+    button()->setText(props.caption);
+    button()->setAutoDefault(false);
+    button()->setDefault(false);
+    if (!props.picture.isEmpty()) {
+        // A picture button shows its picture centred and no text.
+        button()->setIcon(QIcon(props.picture));
+        const int face = std::min(button()->width(), button()->height());
+        const int side = face >= 40 ? 36 : face - 4;
+        button()->setIconSize(QSize(side, side));
+    }
+}
+
+QString CommandButton::caption() const
+{
+    check(u"Caption");
+    return button()->text();
+}
+
+// --- TextBox ---------------------------------------------------------------
+
+TextBox::TextBox(Window* window, QString name, const Props& props)
+    : Control(window, std::move(name), u"TextBox", new QLineEdit(window->widget()), props)
+{
+    lineEdit()->setText(props.caption);
+}
+
+QString TextBox::text() const
+{
+    check(u"Text");
+    return lineEdit()->text();
+}
+
+void TextBox::setText(QStringView text)
+{
+    check(u"Text");
+    lineEdit()->setText(text.toString());
+}
+
+// --- ListBox ---------------------------------------------------------------
+
+ListBox::ListBox(Window* window, QString name, const Props& props)
+    : Control(window, std::move(name), u"ListBox", new QListWidget(window->widget()), props)
+{
+    list()->setSelectionMode(QAbstractItemView::SingleSelection);
+    list()->setSortingEnabled(false);
+}
+
+void ListBox::clear()
+{
+    check(u"Clear");
+    list()->clear();
+}
+
+void ListBox::addItem(QStringView item)
+{
+    check(u"AddItem");
+    list()->addItem(item.toString());
+}
+
+QStringList ListBox::items() const
+{
+    QStringList result;
+    for (int i = 0; i < list()->count(); ++i)
+        result.append(list()->item(i)->text());
+    return result;
+}
+
+// --- Image -----------------------------------------------------------------
+
+Image::Image(Window* window, QString name, const Props& props)
+    : Control(window, std::move(name), u"Image", new ImageWidget(window->widget()), props)
+{
+    if (!props.picture.isEmpty())
+        imageWidget()->setPicture(loadPicture(props.picture, pixels(props.rect.width)));
+}
+
+Picture Image::picture() const
+{
+    check(u"Picture");
+    return imageWidget()->picture();
+}
+
+void Image::setPicture(Picture picture)
+{
+    check(u"Picture");
+    imageWidget()->setPicture(std::move(picture));
+}
+
+ImageWidget::ImageWidget(QWidget* parent)
+    : QWidget(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void ImageWidget::setPicture(Picture picture)
+{
+    m_picture = std::move(picture);
+    update();
+}
+
+void ImageWidget::paintEvent(QPaintEvent*)
+{
+    if (!m_picture)
+        return;
+    // A picture is drawn at its own size from the top-left corner, never
+    // stretched.
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, *m_picture);
+}
+
+} // namespace forms

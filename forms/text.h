@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <cstddef>
+#include <string_view>
+
+// The two string functions the handlers use. Both compare UTF-16 code units one
+// for one: no case folding, no locale rules, no trimming, no normalisation.
+// Surrogate halves and control characters are plain code units here.
+namespace forms {
+
+// True when both texts hold exactly the same code units.
+bool strEqual(std::u16string_view a, std::u16string_view b);
+
+// The 1-based position of the first occurrence of `sought` in `searched`, or 0
+// when it does not occur. An empty `sought` is found at position 1.
+std::size_t inStr(std::u16string_view searched, std::u16string_view sought);
+
+inline std::u16string_view utf16(QStringView s)
+{
+    return { s.utf16(), static_cast<std::size_t>(s.size()) };
+}
+
+} // namespace forms

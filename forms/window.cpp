@@ -1,0 +1,137 @@
+#include "forms/window.h"
+
+#include "forms/controls.h"
+#include "forms/widgets.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace forms {
+
+namespace {
+
+constexpr int clientSize = 5550 / 15;
+
+// The client area of a window: it paints the common background picture and
+// turns a close from outside into the end of the program, so the program never
+// keeps running with every window hidden.
+class Surface final : public QWidget {
+public:
+    Surface()
+    {
+        static const QPixmap background(QStringLiteral(":/pictures/background.jpg"));
+        m_background = background;
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, m_background);
+    }
+
+    void closeEvent(QCloseEvent* event) override
+    {
+        event->ignore();
+        Runtime::current().end(0);
+    }
+
+private:
+    QPixmap m_background;
+};
+
+} // namespace
+
+Window::Window(QStringView name, const Frame& frame)
+    : m_name(name.toString())
+    , m_surface(new Surface)
+{
+    m_surface->setObjectName(m_name);
+    m_surface->setWindowTitle(frame.caption);
+    m_surface->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    m_surface->setFixedSize(clientSize, clientSize);
+    if (frame.backColor) {
+        QPalette palette = m_surface->palette();
+        palette.setColor(QPalette::Window, *frame.backColor);
+        m_surface->setPalette(palette);
+        m_surface->setAutoFillBackground(true);
+    }
+}
+
+Window::~Window()
+{
+    delete m_surface;
+}
+
+void Window::show()
+{
+    Runtime& runtime = Runtime::current();
+    runtime.check(u"Form", m_name, u"Show");
+    if (m_surface->isVisible())
+        return;
+    if (!m_shownBefore) {
+        m_shownBefore = true;
+        // The control with the lowest tab index holds the focus when the window
+        // is first shown.
+        if (!m_tabOrder.empty())
+            m_tabOrder.front().second->setFocus(Qt::OtherFocusReason);
+    }
+    m_surface->move(runtime.placeFor(*this));
+    m_surface->show();
+    m_surface->activateWindow();
+}
+
+void Window::hide()
+{
+    Runtime& runtime = Runtime::current();
+    runtime.check(u"Form", m_name, u"Hide");
+    if (m_surface->isVisible())
+        runtime.remember(*this);
+    m_surface->hide();
+}
+
+bool Window::isVisible() const
+{
+    return m_surface->isVisible();
+}
+
+void Window::addToTabOrder(QWidget* control, int tabIndex)
+{
+    const auto at = std::upper_bound(m_tabOrder.begin(), m_tabOrder.end(), tabIndex,
+        [](int index, const auto& entry) { return index < entry.first; });
+    m_tabOrder.insert(at, { tabIndex, control });
+    for (std::size_t i = 1; i < m_tabOrder.size(); ++i)
+        QWidget::setTabOrder(m_tabOrder[i - 1].second, m_tabOrder[i].second);
+}
+
+void Window::connectClick(CommandButton& button, std::function<void()> handler)
+{
+    QObject::connect(button.button(), &QPushButton::clicked, m_surface,
+        [handler = std::move(handler)] { Runtime::current().invoke(handler); });
+}
+
+void Window::connectClick(Label& label, std::function<void()> handler)
+{
+    QObject::connect(label.labelWidget(), &LabelWidget::clicked, m_surface,
+        [handler = std::move(handler)] { Runtime::current().invoke(handler); });
+}
+
+void Window::connectMouseDown(Label& label, std::function<void(MouseEvent)> handler)
+{
+    QObject::connect(label.labelWidget(), &LabelWidget::mouseDown, m_surface,
+        [handler = std::move(handler)](MouseEvent event) { Runtime::current().invoke([&] { handler(event); }); });
+}
+
+void Window::connectMouseUp(Label& label, std::function<void(MouseEvent)> handler)
+{
+    QObject::connect(label.labelWidget(), &LabelWidget::mouseUp, m_surface,
+        [handler = std::move(handler)](MouseEvent event) { Runtime::current().invoke([&] { handler(event); }); });
+}
+
+} // namespace forms

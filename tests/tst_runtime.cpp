@@ -1,0 +1,338 @@
+#include "forms/runtime.h"
+#include "forms/widgets.h"
+#include "windows/form1.h"
+#include "windows/form2.h"
+#include "windows/form3.h"
+#include "windows/form4.h"
+#include "windows/form5.h"
+
+#include <QListWidget>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+using forms::window;
+
+namespace {
+
+// Which of the five windows are visible, by name.
+QStringList visibleWindows()
+{
+    QStringList names;
+    for (forms::Window* w : forms::Runtime::current().windows()) {
+        if (w->isVisible())
+            names.append(w->name());
+    }
+    return names;
+}
+
+void click(forms::CommandButton& button)
+{
+    QTest::mouseClick(button.button(), Qt::LeftButton);
+}
+
+} // namespace
+
+class TestRuntime : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void startState();
+    void movesKeepOneWindowAndTheSameInstances();
+    void movesShowBeforeHide();
+    void form1Layout_data();
+    void form1Layout();
+    void form1TabOrderAndFocus();
+    void credits_data();
+    void credits();
+    void releaseWhileAnotherButtonIsHeld();
+    void failureStopsTheHandler();
+    void failedShowLeavesTheWindow();
+    void exitEndsTheProgram();
+    void closingAWindowEndsTheProgram();
+    void framesOfAllWindows_data();
+    void framesOfAllWindows();
+
+private:
+    std::unique_ptr<forms::Runtime> m_runtime;
+    QList<int> m_ends;
+    QList<QString> m_failures;
+};
+
+void TestRuntime::init()
+{
+    m_runtime = std::make_unique<forms::Runtime>();
+    m_ends.clear();
+    m_failures.clear();
+    m_runtime->setEndHook([this](int status) { m_ends.append(status); });
+    m_runtime->setFailureReporter([this](const forms::Error& error) {
+        m_failures.append(error.kind() + u' ' + error.object() + u'.' + error.member());
+        forms::Runtime::current().end(1);
+    });
+    // The start-up: the startup window is created and shown.
+    window<Form1>().show();
+}
+
+void TestRuntime::cleanup()
+{
+    m_runtime.reset();
+}
+
+void TestRuntime::startState()
+{
+    QCOMPARE(m_runtime->windows().size(), std::size_t(1));
+    QVERIFY(!m_runtime->exists<Form2>());
+    QVERIFY(!m_runtime->exists<Form3>());
+    QVERIFY(!m_runtime->exists<Form4>());
+    QVERIFY(!m_runtime->exists<Form5>());
+    QCOMPARE(visibleWindows(), QStringList { u"Form1"_s });
+}
+
+void TestRuntime::movesKeepOneWindowAndTheSameInstances()
+{
+    Form1& start = window<Form1>();
+    start.t1.lineEdit()->setText(u"Ctrl"_s);
+    start.lt1.list()->addItem(u"entry"_s);
+    start.lt1.list()->setVisible(true);
+
+    click(start.Command1);
+    QCOMPARE(visibleWindows(), QStringList { u"Form2"_s });
+    Form2& menu = window<Form2>();
+
+    click(menu.Command1);
+    QCOMPARE(visibleWindows(), QStringList { u"Form1"_s });
+    QCOMPARE(&window<Form1>(), &start);
+    QCOMPARE(start.t1.lineEdit()->text(), u"Ctrl"_s);
+    QCOMPARE(start.lt1.items(), QStringList { u"entry"_s });
+    QVERIFY(start.lt1.isVisible());
+    QCOMPARE(start.l3.labelWidget()->caption(), QString());
+
+    click(start.Command1);
+    QCOMPARE(&window<Form2>(), &menu);
+    QCOMPARE(m_runtime->windows().size(), std::size_t(2));
+}
+
+void TestRuntime::movesShowBeforeHide()
+{
+    QStringList steps;
+    m_runtime->setFailureHook([&steps](QStringView kind, QStringView object, QStringView member) {
+        if (kind == u"Form" && (member == u"Show" || member == u"Hide"))
+            steps.append(object.toString() + u'.' + member.toString());
+        return false;
+    });
+    click(window<Form1>().Command1);
+    click(window<Form2>().Command1);
+    QCOMPARE(steps, (QStringList { u"Form2.Show"_s, u"Form1.Hide"_s, u"Form1.Show"_s, u"Form2.Hide"_s }));
+}
+
+void TestRuntime::form1Layout_data()
+{
+    QTest::addColumn<QRect>("pixels");
+    QTest::addColumn<QString>("toolTip");
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<int>("fontPixels");
+
+    // Twips divided by 15; fonts in pixels at 96 dots per inch.
+    QTest::newRow("Command1") << QRect(328, 328, 41, 41) << u"Начать"_s << true << 12;
+    QTest::newRow("Label2") << QRect(8, 32, 361, 129) << QString() << true << 35;
+    QTest::newRow("t1") << QRect(16, 288, 265, 27) << QString() << true << 13;
+    QTest::newRow("Label1") << QRect(336, 0, 33, 25) << u"Выход"_s << true << 19;
+    QTest::newRow("Command2") << QRect(296, 288, 25, 25) << u"Поиск"_s << true << 12;
+    QTest::newRow("lt1") << QRect(16, 176, 337, 82) << QString() << false << -1;
+    QTest::newRow("Command3") << QRect(328, 288, 25, 25) << u"Скрыть результаты поиска"_s << true << 12;
+    QTest::newRow("l3") << QRect(56, 328, 249, 25) << QString() << true << 13;
+    QTest::newRow("Label4") << QRect(0, 328, 41, 41) << QString() << true << 29;
+    QTest::newRow("l4") << QRect(40, 344, 281, 25) << QString() << true << 13;
+}
+
+void TestRuntime::form1Layout()
+{
+    QFETCH(QRect, pixels);
+    QFETCH(QString, toolTip);
+    QFETCH(bool, visible);
+    QFETCH(int, fontPixels);
+
+    QWidget* surface = window<Form1>().widget();
+    auto* control = surface->findChild<QWidget*>(QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), pixels);
+    QCOMPARE(control->toolTip(), toolTip);
+    QCOMPARE(control->isVisibleTo(surface), visible);
+    if (fontPixels > 0) {
+        QCOMPARE(control->font().pixelSize(), fontPixels);
+        QVERIFY(control->font().bold());
+        QVERIFY(control->font().families().contains(u"Candara"_s));
+    } else {
+        QCOMPARE(control->font(), QApplication::font());
+    }
+}
+
+void TestRuntime::form1TabOrderAndFocus()
+{
+    Form1& f = window<Form1>();
+    QCOMPARE(f.widget()->focusWidget(), f.Command1.widget());
+
+    // The focus chain visits the controls that take the focus by tab index;
+    // the hidden result list is passed over until a search shows it.
+    const QList<QWidget*> expected { f.Command1.widget(), f.t1.widget(), f.Command2.widget(), f.lt1.widget(),
+        f.Command3.widget() };
+    QList<QWidget*> chain;
+    QWidget* w = f.Command1.widget();
+    do {
+        if (w->focusPolicy() & Qt::TabFocus)
+            chain.append(w);
+        w = w->nextInFocusChain();
+    } while (w != f.Command1.widget());
+    QCOMPARE(chain, expected);
+    for (forms::Label* label : { &f.Label2, &f.Label1, &f.l3, &f.Label4, &f.l4 })
+        QCOMPARE(label->widget()->focusPolicy(), Qt::NoFocus);
+}
+
+void TestRuntime::credits_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+
+    QTest::newRow("left") << Qt::LeftButton << Qt::KeyboardModifiers();
+    QTest::newRow("right") << Qt::RightButton << Qt::KeyboardModifiers();
+    QTest::newRow("middle") << Qt::MiddleButton << Qt::KeyboardModifiers();
+    QTest::newRow("left+shift") << Qt::LeftButton << Qt::KeyboardModifiers(Qt::ShiftModifier);
+    QTest::newRow("right+ctrl") << Qt::RightButton << Qt::KeyboardModifiers(Qt::ControlModifier);
+    QTest::newRow("middle+alt+shift") << Qt::MiddleButton
+                                      << Qt::KeyboardModifiers(Qt::AltModifier | Qt::ShiftModifier);
+}
+
+void TestRuntime::credits()
+{
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+
+    Form1& f = window<Form1>();
+    const QString start = f.l4.labelWidget()->caption();
+    QCOMPARE(start.size(), 25);
+    QVERIFY(f.l3.labelWidget()->caption().isEmpty());
+
+    for (int round = 0; round < 3; ++round) {
+        QTest::mousePress(f.Label4.widget(), button, modifiers, QPoint(5, 5));
+        QCOMPARE(f.l3.labelWidget()->caption().size(), 38);
+        QCOMPARE(f.l4.labelWidget()->caption().size(), 38);
+        QVERIFY(f.l3.labelWidget()->caption() != f.l4.labelWidget()->caption());
+        QTest::mouseRelease(f.Label4.widget(), button, modifiers, QPoint(30, 30));
+        QCOMPARE(f.l3.labelWidget()->caption(), QString());
+        QCOMPARE(f.l4.labelWidget()->caption(), start);
+    }
+    QCOMPARE(visibleWindows(), QStringList { u"Form1"_s });
+    QVERIFY(m_ends.isEmpty());
+}
+
+void TestRuntime::releaseWhileAnotherButtonIsHeld()
+{
+    Form1& f = window<Form1>();
+    const QString start = f.l4.labelWidget()->caption();
+    QTest::mousePress(f.Label4.widget(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mousePress(f.Label4.widget(), Qt::RightButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(f.Label4.widget(), Qt::RightButton, {}, QPoint(5, 5));
+    QCOMPARE(f.l3.labelWidget()->caption(), QString());
+    QCOMPARE(f.l4.labelWidget()->caption(), start);
+    QTest::mouseRelease(f.Label4.widget(), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(f.l4.labelWidget()->caption(), start);
+}
+
+void TestRuntime::failureStopsTheHandler()
+{
+    Form1& f = window<Form1>();
+    const QString start = f.l4.labelWidget()->caption();
+    m_runtime->setFailureHook([](QStringView kind, QStringView object, QStringView member) {
+        return kind == u"Label" && object == u"Form1.l4" && member == u"Caption";
+    });
+    QTest::mousePress(f.Label4.widget(), Qt::LeftButton, {}, QPoint(5, 5));
+
+    // The first step ran, the failing one changed nothing, and the failure was
+    // reported by the kind of control and the member, then the program ended.
+    QCOMPARE(f.l3.labelWidget()->caption().size(), 38);
+    QCOMPARE(f.l4.labelWidget()->caption(), start);
+    QCOMPARE(m_failures, QList<QString> { u"Label Form1.l4.Caption"_s });
+    QCOMPARE(m_ends, QList<int> { 1 });
+}
+
+void TestRuntime::failedShowLeavesTheWindow()
+{
+    m_runtime->setFailureHook([](QStringView kind, QStringView object, QStringView member) {
+        return kind == u"Form" && object == u"Form2" && member == u"Show";
+    });
+    click(window<Form1>().Command1);
+    QCOMPARE(visibleWindows(), QStringList { u"Form1"_s });
+    QCOMPARE(m_failures, QList<QString> { u"Form Form2.Show"_s });
+}
+
+void TestRuntime::exitEndsTheProgram()
+{
+    Form1& f = window<Form1>();
+    click(f.Command1);
+    click(window<Form2>().Command1);
+    QTest::mouseClick(f.Label1.widget(), Qt::LeftButton);
+    QCOMPARE(m_ends, QList<int> { 0 });
+
+    // A press that is released outside the label is no click.
+    m_ends.clear();
+    QTest::mousePress(f.Label1.widget(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(f.Label1.widget(), Qt::LeftButton, {}, QPoint(200, 5));
+    QVERIFY(m_ends.isEmpty());
+}
+
+void TestRuntime::closingAWindowEndsTheProgram()
+{
+    click(window<Form1>().Command1);
+    window<Form2>().widget()->close();
+    QCOMPARE(m_ends, QList<int> { 0 });
+}
+
+void TestRuntime::framesOfAllWindows_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("leaveButton");
+    QTest::addColumn<QString>("toolTip");
+
+    QTest::newRow("Form1") << u"Ворсилан "_s << u"Command1"_s << u"Начать"_s;
+    QTest::newRow("Form2") << u"Ворсилан"_s << u"Command1"_s << u"Закончить"_s;
+    QTest::newRow("Form3") << u"Ворсилан"_s << u"Command1"_s << u"Назад"_s;
+    QTest::newRow("Form4") << u"Ворсилан "_s << u"Command9"_s << u"Назад"_s;
+    QTest::newRow("Form5") << u"Ворсилан "_s << u"Command6"_s << u"Назад"_s;
+}
+
+void TestRuntime::framesOfAllWindows()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, leaveButton);
+    QFETCH(QString, toolTip);
+
+    window<Form2>();
+    window<Form3>();
+    window<Form4>();
+    window<Form5>();
+    QWidget* surface = nullptr;
+    for (forms::Window* w : m_runtime->windows()) {
+        if (w->name() == QLatin1String(QTest::currentDataTag()))
+            surface = w->widget();
+    }
+    QVERIFY(surface);
+    QCOMPARE(surface->windowTitle(), title);
+    QCOMPARE(surface->minimumSize(), QSize(370, 370));
+    QCOMPARE(surface->maximumSize(), QSize(370, 370));
+    QVERIFY(!surface->windowIcon().isNull());
+    auto* button = surface->findChild<QPushButton*>(leaveButton);
+    QVERIFY(button);
+    QCOMPARE(button->geometry(), QRect(328, 328, 41, 41));
+    QCOMPARE(button->toolTip(), toolTip);
+    QVERIFY(button->text().isEmpty() && !button->icon().isNull());
+    QVERIFY(!button->isDefault() && !button->autoDefault());
+}
+
+QTEST_MAIN(TestRuntime)
+#include "tst_runtime.moc"
