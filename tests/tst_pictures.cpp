@@ -9,9 +9,11 @@
 #include <QImageReader>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 
-QByteArray resource(const QString &path)
+QByteArray resource(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -19,7 +21,7 @@ QByteArray resource(const QString &path)
     return file.readAll();
 }
 
-quint32 little(const QByteArray &data, qsizetype at, int bytes)
+quint32 little(const QByteArray& data, qsizetype at, int bytes)
 {
     quint32 value = 0;
     for (int i = bytes - 1; i >= 0; --i)
@@ -27,7 +29,7 @@ quint32 little(const QByteArray &data, qsizetype at, int bytes)
     return value;
 }
 
-quint32 big16(const QByteArray &data, qsizetype at)
+quint32 big16(const QByteArray& data, qsizetype at)
 {
     return (quint32(quint8(data.at(at))) << 8) | quint8(data.at(at + 1));
 }
@@ -42,7 +44,7 @@ struct JpegHeader {
 };
 
 // Walks the marker segments up to the start of the scan data.
-JpegHeader readJpegHeader(const QByteArray &data)
+JpegHeader readJpegHeader(const QByteArray& data)
 {
     JpegHeader header;
     if (data.size() < 4 || quint8(data[0]) != 0xff || quint8(data[1]) != 0xd8)
@@ -53,8 +55,8 @@ JpegHeader readJpegHeader(const QByteArray &data)
         if (marker == 0xda || marker == 0xd9)
             break;
         const qsizetype length = big16(data, at + 2);
-        const bool frame = marker >= 0xc0 && marker <= 0xcf && marker != 0xc4
-                           && marker != 0xc8 && marker != 0xcc;
+        const bool frame = marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8
+            && marker != 0xcc;
         if (frame) {
             header.frameMarkers.append(marker);
             header.precision = quint8(data[at + 4]);
@@ -71,8 +73,7 @@ JpegHeader readJpegHeader(const QByteArray &data)
 
 } // namespace
 
-class TestPictures : public QObject
-{
+class TestPictures : public QObject {
     Q_OBJECT
 
 private slots:
@@ -92,20 +93,20 @@ void TestPictures::icon_data()
     QTest::addColumn<QList<int>>("depths");
 
     QTest::newRow("app") << QStringLiteral(":/pictures/app.ico")
-                         << QList<int>{48, 32, 24, 16, 48, 32, 24, 16}
-                         << QList<int>{8, 8, 8, 8, 32, 32, 32, 32};
-    QTest::newRow("start") << QStringLiteral(":/pictures/start.ico") << QList<int>{36, 48}
-                           << QList<int>{8, 32};
-    QTest::newRow("search") << QStringLiteral(":/pictures/search.ico") << QList<int>{24, 48}
-                            << QList<int>{8, 32};
-    QTest::newRow("hide") << QStringLiteral(":/pictures/hide.ico") << QList<int>{24, 48}
-                          << QList<int>{8, 32};
-    QTest::newRow("home") << QStringLiteral(":/pictures/home.ico") << QList<int>{36, 48}
-                          << QList<int>{8, 32};
-    QTest::newRow("back") << QStringLiteral(":/pictures/back.ico") << QList<int>{36, 48}
-                          << QList<int>{8, 32};
-    QTest::newRow("logo key") << QStringLiteral(":/pictures/winkey.ico") << QList<int>{20}
-                              << QList<int>{8};
+                         << QList<int> { 48, 32, 24, 16, 48, 32, 24, 16 }
+                         << QList<int> { 8, 8, 8, 8, 32, 32, 32, 32 };
+    QTest::newRow("start") << QStringLiteral(":/pictures/start.ico") << QList<int> { 36, 48 }
+                           << QList<int> { 8, 32 };
+    QTest::newRow("search") << QStringLiteral(":/pictures/search.ico") << QList<int> { 24, 48 }
+                            << QList<int> { 8, 32 };
+    QTest::newRow("hide") << QStringLiteral(":/pictures/hide.ico") << QList<int> { 24, 48 }
+                          << QList<int> { 8, 32 };
+    QTest::newRow("home") << QStringLiteral(":/pictures/home.ico") << QList<int> { 36, 48 }
+                          << QList<int> { 8, 32 };
+    QTest::newRow("back") << QStringLiteral(":/pictures/back.ico") << QList<int> { 36, 48 }
+                          << QList<int> { 8, 32 };
+    QTest::newRow("logo key") << QStringLiteral(":/pictures/winkey.ico") << QList<int> { 20 }
+                              << QList<int> { 8 };
 }
 
 void TestPictures::icon()
@@ -185,7 +186,7 @@ void TestPictures::photograph()
 
     const QByteArray data = resource(path);
     const JpegHeader header = readJpegHeader(data);
-    QCOMPARE(header.frameMarkers, QList<int>{0xc0}); // one baseline frame
+    QCOMPARE(header.frameMarkers, QList<int> { 0xc0 }); // one baseline frame
     QCOMPARE(QSize(header.width, header.height), size);
     QCOMPARE(header.components, 3);
     QCOMPARE(header.precision, 8);

@@ -11,18 +11,18 @@ namespace pictures {
 
 namespace {
 
-void putU8(QByteArray &out, int value)
+void putU8(QByteArray& out, int value)
 {
     out.append(static_cast<char>(value & 0xff));
 }
 
-void putU16(QByteArray &out, quint32 value)
+void putU16(QByteArray& out, quint32 value)
 {
     putU8(out, static_cast<int>(value));
     putU8(out, static_cast<int>(value >> 8));
 }
 
-void putU32(QByteArray &out, quint32 value)
+void putU32(QByteArray& out, quint32 value)
 {
     putU16(out, value & 0xffff);
     putU16(out, value >> 16);
@@ -50,7 +50,7 @@ struct ColourBox {
         for (int ch = 0; ch < 3; ++ch) {
             int lo = 255;
             int hi = 0;
-            for (const auto &[c, n] : colours) {
+            for (const auto& [c, n] : colours) {
                 lo = std::min(lo, channel(c, ch));
                 hi = std::max(hi, channel(c, ch));
             }
@@ -59,7 +59,7 @@ struct ColourBox {
                 best = ch;
             }
         }
-        return {best, bestRange};
+        return { best, bestRange };
     }
 
     QRgb average() const
@@ -67,7 +67,7 @@ struct ColourBox {
         double r = 0;
         double g = 0;
         double b = 0;
-        for (const auto &[c, n] : colours) {
+        for (const auto& [c, n] : colours) {
             r += qRed(c) * double(n);
             g += qGreen(c) * double(n);
             b += qBlue(c) * double(n);
@@ -86,7 +86,7 @@ int distance(QRgb a, QRgb b)
     return 3 * dr * dr + 4 * dg * dg + 2 * db * db;
 }
 
-int nearest(const std::vector<QRgb> &palette, QRgb colour)
+int nearest(const std::vector<QRgb>& palette, QRgb colour)
 {
     int best = 0;
     int bestDistance = std::numeric_limits<int>::max();
@@ -104,9 +104,11 @@ int nearest(const std::vector<QRgb> &palette, QRgb colour)
 QRgb overMatte(QRgb pixel, QColor matte)
 {
     const int a = qAlpha(pixel);
-    auto mix = [a](int c, int m) { return (c * a + m * (255 - a) + 127) / 255; };
+    auto mix = [a](int c, int m) {
+        return (c * a + m * (255 - a) + 127) / 255;
+    };
     return qRgb(mix(qRed(pixel), matte.red()), mix(qGreen(pixel), matte.green()),
-                mix(qBlue(pixel), matte.blue()));
+        mix(qBlue(pixel), matte.blue()));
 }
 
 QByteArray dibHeader(int width, int height, int bitsPerPixel, quint32 imageBytes)
@@ -126,7 +128,7 @@ QByteArray dibHeader(int width, int height, int bitsPerPixel, quint32 imageBytes
     return out;
 }
 
-QByteArray andMask(const QImage &image, bool useIndexThreshold)
+QByteArray andMask(const QImage& image, bool useIndexThreshold)
 {
     const int rowBytes = strideOf((image.width() + 7) / 8);
     QByteArray out;
@@ -143,7 +145,7 @@ QByteArray andMask(const QImage &image, bool useIndexThreshold)
     return out;
 }
 
-QByteArray encodeIndexed(const IconImage &icon)
+QByteArray encodeIndexed(const IconImage& icon)
 {
     const QImage image = icon.image.convertToFormat(QImage::Format_ARGB32);
     const int w = image.width();
@@ -160,7 +162,7 @@ QByteArray encodeIndexed(const IconImage &icon)
 
     // Entry 0 stays black so that masked pixels leave the screen untouched
     // when a viewer combines the mask and the colour bitmap the old way.
-    std::vector<QRgb> palette{qRgb(0, 0, 0)};
+    std::vector<QRgb> palette { qRgb(0, 0, 0) };
     for (QRgb c : buildPalette(opaque, 255))
         palette.push_back(c);
     palette.resize(256, qRgb(0, 0, 0));
@@ -195,7 +197,7 @@ QByteArray encodeIndexed(const IconImage &icon)
     return out;
 }
 
-QByteArray encodeTrueColour(const IconImage &icon)
+QByteArray encodeTrueColour(const IconImage& icon)
 {
     const QImage image = icon.image.convertToFormat(QImage::Format_ARGB32);
     const int w = image.width();
@@ -220,7 +222,7 @@ QByteArray encodeTrueColour(const IconImage &icon)
 
 } // namespace
 
-std::vector<QRgb> buildPalette(const QImage &opaqueImage, int maxColours)
+std::vector<QRgb> buildPalette(const QImage& opaqueImage, int maxColours)
 {
     QHash<QRgb, int> counts;
     for (int y = 0; y < opaqueImage.height(); ++y)
@@ -249,7 +251,7 @@ std::vector<QRgb> buildPalette(const QImage &opaqueImage, int maxColours)
         int pick = -1;
         double pickScore = 0;
         for (int i = 0; i < int(boxes.size()); ++i) {
-            const ColourBox &box = boxes[size_t(i)];
+            const ColourBox& box = boxes[size_t(i)];
             if (box.colours.size() < 2)
                 continue;
             const double score = double(box.widest().second + 1) * std::sqrt(double(box.pixels));
@@ -260,9 +262,9 @@ std::vector<QRgb> buildPalette(const QImage &opaqueImage, int maxColours)
         }
         if (pick < 0)
             break;
-        ColourBox &box = boxes[size_t(pick)];
+        ColourBox& box = boxes[size_t(pick)];
         const int ch = box.widest().first;
-        std::sort(box.colours.begin(), box.colours.end(), [&](const auto &a, const auto &b) {
+        std::sort(box.colours.begin(), box.colours.end(), [&](const auto& a, const auto& b) {
             return box.channel(a.first, ch) < box.channel(b.first, ch);
         });
         long long seen = 0;
@@ -277,18 +279,18 @@ std::vector<QRgb> buildPalette(const QImage &opaqueImage, int maxColours)
         upper.colours.assign(box.colours.begin() + long(cut), box.colours.end());
         box.colours.resize(cut);
         box.pixels = 0;
-        for (const auto &[c, n] : box.colours)
+        for (const auto& [c, n] : box.colours)
             box.pixels += n;
-        for (const auto &[c, n] : upper.colours)
+        for (const auto& [c, n] : upper.colours)
             upper.pixels += n;
         boxes.push_back(std::move(upper));
     }
-    for (const ColourBox &box : boxes)
+    for (const ColourBox& box : boxes)
         palette.push_back(box.average());
     return palette;
 }
 
-QByteArray encodeIco(const std::vector<IconImage> &images)
+QByteArray encodeIco(const std::vector<IconImage>& images)
 {
     QByteArray header;
     putU16(header, 0);
@@ -296,7 +298,7 @@ QByteArray encodeIco(const std::vector<IconImage> &images)
     putU16(header, quint32(images.size()));
 
     std::vector<QByteArray> bodies;
-    for (const IconImage &icon : images) {
+    for (const IconImage& icon : images) {
         if (icon.bitsPerPixel != 8 && icon.bitsPerPixel != 32)
             throw std::invalid_argument("icon images are stored at 8 or 32 bits per pixel");
         bodies.push_back(icon.bitsPerPixel == 8 ? encodeIndexed(icon) : encodeTrueColour(icon));
@@ -305,7 +307,7 @@ QByteArray encodeIco(const std::vector<IconImage> &images)
     quint32 offset = quint32(6 + 16 * images.size());
     QByteArray directory;
     for (size_t i = 0; i < images.size(); ++i) {
-        const QImage &image = images[i].image;
+        const QImage& image = images[i].image;
         putU8(directory, image.width() >= 256 ? 0 : image.width());
         putU8(directory, image.height() >= 256 ? 0 : image.height());
         putU8(directory, 0); // 256 or more colours
@@ -318,7 +320,7 @@ QByteArray encodeIco(const std::vector<IconImage> &images)
     }
 
     QByteArray out = header + directory;
-    for (const QByteArray &body : bodies)
+    for (const QByteArray& body : bodies)
         out.append(body);
     return out;
 }

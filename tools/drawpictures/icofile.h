@@ -17,11 +17,11 @@ struct IconImage {
     QColor matte = Qt::white;
 };
 
-// Encodes the images, in the given order, as one Windows icon file.
-QByteArray encodeIco(const std::vector<IconImage> &images);
+// Encodes the images, in the given order, as one .ico file.
+QByteArray encodeIco(const std::vector<IconImage>& images);
 
 // Reduces the opaque colours of an image to at most maxColours entries by
 // median cut; exact when the image has few enough colours already.
-std::vector<QRgb> buildPalette(const QImage &opaqueImage, int maxColours);
+std::vector<QRgb> buildPalette(const QImage& opaqueImage, int maxColours);
 
 } // namespace pictures

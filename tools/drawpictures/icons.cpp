@@ -27,7 +27,7 @@ public:
         m_painter.scale(m_unit, m_unit);
     }
 
-    QPainter &painter() { return m_painter; }
+    QPainter& painter() { return m_painter; }
 
     // A pen width in design units that never drops below one pixel.
     double line(double width) const { return std::max(width, 1.0 / m_unit); }
@@ -47,7 +47,7 @@ private:
     double m_unit;
 };
 
-QPen pen(const QColor &colour, double width)
+QPen pen(const QColor& colour, double width)
 {
     QPen p(colour, width);
     p.setJoinStyle(Qt::RoundJoin);
@@ -60,13 +60,13 @@ QPen pen(const QColor &colour, double width)
 // between the panes fall on whole pixel columns even at 16 pixels.
 
 struct FlagShape {
-    QRectF area;       // the whole flag before it waves
-    double gap = 1;    // between the panes, in pixels
-    double wave = 1;   // how far the rows rise and fall, in pixels
-    double drop = 0;   // how much lower the right-hand column sits
+    QRectF area; // the whole flag before it waves
+    double gap = 1; // between the panes, in pixels
+    double wave = 1; // how far the rows rise and fall, in pixels
+    double drop = 0; // how much lower the right-hand column sits
 };
 
-double flagWave(const FlagShape &flag, double x)
+double flagWave(const FlagShape& flag, double x)
 {
     const double t = (x - flag.area.left()) / flag.area.width();
     // Less than a full period: the flag rises on the left and dips on the right,
@@ -74,7 +74,7 @@ double flagWave(const FlagShape &flag, double x)
     return -flag.wave * std::sin(2 * std::numbers::pi * (0.8 * t + 0.05));
 }
 
-QPainterPath flagPane(const FlagShape &flag, int column, int row)
+QPainterPath flagPane(const FlagShape& flag, int column, int row)
 {
     const double leftWidth = std::floor((flag.area.width() - flag.gap) / 2);
     const double topHeight = std::floor((flag.area.height() - flag.gap) / 2);
@@ -102,7 +102,7 @@ QPainterPath flagPane(const FlagShape &flag, int column, int row)
     return path;
 }
 
-QImage drawFlag(int size, const FlagShape &flag, const QColor &colour)
+QImage drawFlag(int size, const FlagShape& flag, const QColor& colour)
 {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -131,7 +131,8 @@ FlagShape appFlag(int size)
         width -= 1;
     const double left = std::floor((size - width) / 2);
     const double top = margin + std::ceil(flag.wave) - 1;
-    flag.area = QRectF(left, top, width, size - top - margin - std::ceil(flag.wave) - flag.drop + 1);
+    flag.area
+        = QRectF(left, top, width, size - top - margin - std::ceil(flag.wave) - flag.drop + 1);
     return flag;
 }
 
@@ -148,7 +149,7 @@ QImage appImage(int size, bool palette)
 QImage startImage(int size)
 {
     Canvas c(size);
-    QPainter &p = c.painter();
+    QPainter& p = c.painter();
     const QPointF centre(24, 24);
     const double radius = 23.2;
 
@@ -204,7 +205,7 @@ QImage startImage(int size)
 QImage searchImage(int size)
 {
     Canvas c(size);
-    QPainter &p = c.painter();
+    QPainter& p = c.painter();
     const QPointF centre(19, 19);
     const double outer = 16.0;
     const double inner = 10.5;
@@ -241,10 +242,19 @@ QImage searchImage(int size)
     p.setPen(Qt::NoPen);
     p.setBrush(metal);
     p.drawPath(ring);
+    p.setBrush(Qt::NoBrush);
     if (size >= 32) {
-        p.setBrush(Qt::NoBrush);
         p.setPen(pen(QColor(104, 104, 110), 0.8));
         p.drawEllipse(centre, outer - 0.4, outer - 0.4);
+    } else {
+        // Too small for soft edges: crisp one-pixel circles keep the rim round
+        // instead of leaving it ragged where half-covered pixels are cut away.
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QPen(QColor(118, 118, 124), 0));
+        p.drawEllipse(centre, outer - c.pixel() / 2, outer - c.pixel() / 2);
+        p.setPen(QPen(QColor(168, 168, 174), 0));
+        p.drawEllipse(centre, inner, inner);
+        p.setRenderHint(QPainter::Antialiasing, true);
     }
 
     // A glint on the glass.
@@ -259,7 +269,7 @@ QImage searchImage(int size)
 QImage hideImage(int size)
 {
     Canvas c(size);
-    QPainter &p = c.painter();
+    QPainter& p = c.painter();
 
     const QRectF shaft(15, 2.5, 18, 22);
     QPainterPath head;
@@ -296,7 +306,7 @@ QImage hideImage(int size)
 QImage homeImage(int size)
 {
     Canvas c(size);
-    QPainter &p = c.painter();
+    QPainter& p = c.painter();
     const QColor brown(92, 50, 20);
     const QColor outline(120, 120, 124);
 
@@ -345,8 +355,10 @@ QImage homeImage(int size)
     p.setPen(pen(QColor(96, 96, 100), c.line(1.0)));
     p.setBrush(QColor(182, 188, 196));
     p.drawRect(window);
-    p.drawLine(QPointF(window.center().x(), window.top()), QPointF(window.center().x(), window.bottom()));
-    p.drawLine(QPointF(window.left(), window.center().y()), QPointF(window.right(), window.center().y()));
+    p.drawLine(
+        QPointF(window.center().x(), window.top()), QPointF(window.center().x(), window.bottom()));
+    p.drawLine(
+        QPointF(window.left(), window.center().y()), QPointF(window.right(), window.center().y()));
 
     // Door in the middle of the front, with two panels and a knob.
     const QRectF door(18.5, 25.5, 11, 15);
@@ -373,7 +385,7 @@ QImage homeImage(int size)
 QImage backImage(int size)
 {
     Canvas c(size);
-    QPainter &p = c.painter();
+    QPainter& p = c.painter();
 
     QPainterPath arrow;
     arrow.moveTo(3, 24);
@@ -428,36 +440,36 @@ QImage backImage(int size)
 std::vector<IconImage> drawAppIcon()
 {
     std::vector<IconImage> images;
-    for (int size : {48, 32, 24, 16})
-        images.push_back({appImage(size, true), 8, Qt::white});
-    for (int size : {48, 32, 24, 16})
-        images.push_back({appImage(size, false), 32, Qt::white});
+    for (int size : { 48, 32, 24, 16 })
+        images.push_back({ appImage(size, true), 8, Qt::white });
+    for (int size : { 48, 32, 24, 16 })
+        images.push_back({ appImage(size, false), 32, Qt::white });
     return images;
 }
 
 std::vector<IconImage> drawStartIcon()
 {
-    return {{startImage(36), 8, QColor(236, 236, 236)}, {startImage(48), 32, Qt::white}};
+    return { { startImage(36), 8, QColor(236, 236, 236) }, { startImage(48), 32, Qt::white } };
 }
 
 std::vector<IconImage> drawSearchIcon()
 {
-    return {{searchImage(24), 8, QColor(236, 236, 236)}, {searchImage(48), 32, Qt::white}};
+    return { { searchImage(24), 8, QColor(236, 236, 236) }, { searchImage(48), 32, Qt::white } };
 }
 
 std::vector<IconImage> drawHideIcon()
 {
-    return {{hideImage(24), 8, Qt::white}, {hideImage(48), 32, Qt::white}};
+    return { { hideImage(24), 8, Qt::white }, { hideImage(48), 32, Qt::white } };
 }
 
 std::vector<IconImage> drawHomeIcon()
 {
-    return {{homeImage(36), 8, Qt::white}, {homeImage(48), 32, Qt::white}};
+    return { { homeImage(36), 8, Qt::white }, { homeImage(48), 32, Qt::white } };
 }
 
 std::vector<IconImage> drawBackIcon()
 {
-    return {{backImage(36), 8, Qt::white}, {backImage(48), 32, Qt::white}};
+    return { { backImage(36), 8, Qt::white }, { backImage(48), 32, Qt::white } };
 }
 
 std::vector<IconImage> drawLogoKeyIcon()
@@ -468,7 +480,7 @@ std::vector<IconImage> drawLogoKeyIcon()
     flag.wave = 0.8;
     flag.drop = 1.2;
     // Edge pixels blend towards dark grey rather than white, like print on a key.
-    return {{drawFlag(20, flag, Qt::black), 8, QColor(70, 70, 70)}};
+    return { { drawFlag(20, flag, Qt::black), 8, QColor(70, 70, 70) } };
 }
 
 } // namespace pictures

@@ -12,14 +12,14 @@ namespace {
 
 const QByteArray iccTag("ICC_PROFILE\0", 12);
 
-int segmentLength(const QByteArray &jpeg, qsizetype at)
+int segmentLength(const QByteArray& jpeg, qsizetype at)
 {
     return (quint8(jpeg[at]) << 8) | quint8(jpeg[at + 1]);
 }
 
 // Builds the APP2 segments for a profile; a segment holds at most 65519
 // profile bytes, so a large profile is split and numbered.
-QByteArray iccSegments(const QByteArray &profile)
+QByteArray iccSegments(const QByteArray& profile)
 {
     constexpr qsizetype chunk = 65519;
     const int count = int((profile.size() + chunk - 1) / chunk);
@@ -41,7 +41,7 @@ QByteArray iccSegments(const QByteArray &profile)
 
 } // namespace
 
-QByteArray jpegIccProfile(const QByteArray &jpeg)
+QByteArray jpegIccProfile(const QByteArray& jpeg)
 {
     QByteArray profile;
     qsizetype at = 2;
@@ -57,7 +57,7 @@ QByteArray jpegIccProfile(const QByteArray &jpeg)
     return profile;
 }
 
-QByteArray encodeJpeg(const QImage &image, int quality)
+QByteArray encodeJpeg(const QImage& image, int quality)
 {
     QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     rgb.setColorSpace(QColorSpace(QColorSpace::SRgb));

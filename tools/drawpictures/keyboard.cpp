@@ -41,10 +41,10 @@ enum class Glyph {
 
 struct Key {
     int left, top, right, bottom; // inclusive pixel columns and rows
-    QString topLeft;              // Latin letter or the shifted symbol
-    QString bottomRight;          // Cyrillic letter or its shifted symbol
-    QString bottomLeft;           // digit or unshifted symbol
-    QString label;                // word on function and modifier keys
+    QString topLeft; // Latin letter or the shifted symbol
+    QString bottomRight; // Cyrillic letter or its shifted symbol
+    QString bottomLeft; // digit or unshifted symbol
+    QString label; // word on function and modifier keys
     Glyph glyph = Glyph::None;
 
     QRectF area() const { return QRectF(left, top, right - left + 1, bottom - top + 1); }
@@ -56,20 +56,19 @@ constexpr int pitch = 19;
 std::vector<Key> layout()
 {
     std::vector<Key> keys;
-    auto add = [&keys](int left, int top, int right, int bottom) -> Key & {
-        keys.push_back(Key{left, top, right, bottom, {}, {}, {}, {}, Glyph::None});
+    auto add = [&keys](int left, int top, int right, int bottom) -> Key& {
+        keys.push_back(Key { left, top, right, bottom, {}, {}, {}, {}, Glyph::None });
         return keys.back();
     };
 
     // Function row: shorter keys.
-    const QStringList top = {QStringLiteral("Esc"), QStringLiteral("F1"), QStringLiteral("F2"),
-                             QStringLiteral("F3"), QStringLiteral("F4"), QStringLiteral("F5"),
-                             QStringLiteral("F6"), QStringLiteral("F7"), QStringLiteral("F8"),
-                             QStringLiteral("F9"), QStringLiteral("F10"), QStringLiteral("F11"),
-                             QStringLiteral("F12"), QStringLiteral("PrtSc"), QStringLiteral("ScrLk"),
-                             QStringLiteral("Pause"), QStringLiteral("NumLk")};
+    const QStringList top = { QStringLiteral("Esc"), QStringLiteral("F1"), QStringLiteral("F2"),
+        QStringLiteral("F3"), QStringLiteral("F4"), QStringLiteral("F5"), QStringLiteral("F6"),
+        QStringLiteral("F7"), QStringLiteral("F8"), QStringLiteral("F9"), QStringLiteral("F10"),
+        QStringLiteral("F11"), QStringLiteral("F12"), QStringLiteral("PrtSc"),
+        QStringLiteral("ScrLk"), QStringLiteral("Pause"), QStringLiteral("NumLk") };
     for (int i = 0; i < 18; ++i) {
-        Key &key = add(3 + pitch * i, 3, 3 + pitch * i + 17, 15);
+        Key& key = add(3 + pitch * i, 3, 3 + pitch * i + 17, 15);
         if (i < top.size())
             key.label = top.at(i);
         else
@@ -78,17 +77,16 @@ std::vector<Key> layout()
 
     // Number row.
     {
-        Key &grave = add(3, 22, 19, 39);
+        Key& grave = add(3, 22, 19, 39);
         grave.topLeft = QStringLiteral("~");
         grave.bottomLeft = QStringLiteral("`");
         grave.bottomRight = QStringLiteral("Ё");
         const QString digits = QStringLiteral("1234567890-=");
         const QString shifted = QStringLiteral("!@#$%^&*()_+");
-        const QStringList russian = {{}, QStringLiteral("\""), QStringLiteral("№"),
-                                     QStringLiteral(";"), {}, QStringLiteral(":"),
-                                     QStringLiteral("?"), {}, {}, {}, {}, {}};
+        const QStringList russian = { {}, QStringLiteral("\""), QStringLiteral("№"),
+            QStringLiteral(";"), {}, QStringLiteral(":"), QStringLiteral("?"), {}, {}, {}, {}, {} };
         for (int i = 0; i < digits.size(); ++i) {
-            Key &key = add(22 + pitch * i, 22, 22 + pitch * i + 16, 39);
+            Key& key = add(22 + pitch * i, 22, 22 + pitch * i + 16, 39);
             key.bottomLeft = digits.at(i);
             key.topLeft = shifted.at(i);
             key.bottomRight = russian.at(i);
@@ -99,13 +97,13 @@ std::vector<Key> layout()
         add(327, 22, 343, 39).glyph = Glyph::VolumeUp;
     }
 
-    // Punctuation keys in the letter rows carry both of their symbols on the
-    // left, written as "unshifted shifted" in plain, e.g. "[{".
-    auto letterRow = [&](int firstLeft, int rowTop, int rowBottom, const QStringList &latin,
-                         const QString &cyrillic) {
+    // A punctuation key in the letter rows is given as its plain symbol
+    // followed by its shifted one, e.g. "[{"; both go on the left of the key.
+    auto letterRow = [&](int firstLeft, int rowTop, int rowBottom, const QStringList& latin,
+                         const QString& cyrillic) {
         for (int i = 0; i < latin.size(); ++i) {
-            Key &key = add(firstLeft + pitch * i, rowTop, firstLeft + pitch * i + 16, rowBottom);
-            const QString &legend = latin.at(i);
+            Key& key = add(firstLeft + pitch * i, rowTop, firstLeft + pitch * i + 16, rowBottom);
+            const QString& legend = latin.at(i);
             if (legend.size() == 2) {
                 key.bottomLeft = legend.at(0);
                 key.topLeft = legend.at(1);
@@ -117,11 +115,12 @@ std::vector<Key> layout()
     };
 
     // Letter rows: Q sits at column 31, A at 37 and Z at 46.
-    Key &tab = add(3, 41, 28, 58);
+    Key& tab = add(3, 41, 28, 58);
     tab.glyph = Glyph::Tab;
-    letterRow(31, 41, 58, QStringLiteral("Q W E R T Y U I O P [{ ]}").split(u' '), QStringLiteral("ЙЦУКЕНГШЩЗХЪ"));
+    letterRow(31, 41, 58, QStringLiteral("Q W E R T Y U I O P [{ ]}").split(u' '),
+        QStringLiteral("ЙЦУКЕНГШЩЗХЪ"));
     {
-        Key &slash = add(259, 41, 285, 58);
+        Key& slash = add(259, 41, 285, 58);
         slash.topLeft = QStringLiteral("|");
         slash.bottomLeft = QStringLiteral("\\");
         slash.bottomRight = QStringLiteral("/");
@@ -131,9 +130,10 @@ std::vector<Key> layout()
     add(327, 41, 343, 58).label = QStringLiteral("PgUp");
 
     add(3, 60, 34, 77).label = QStringLiteral("Caps Lock");
-    letterRow(37, 60, 77, QStringLiteral("A S D F G H J K L ;: '\"").split(u' '), QStringLiteral("ФЫВАПРОЛДЖЭ"));
+    letterRow(37, 60, 77, QStringLiteral("A S D F G H J K L ;: '\"").split(u' '),
+        QStringLiteral("ФЫВАПРОЛДЖЭ"));
     {
-        Key &enter = add(246, 60, 285, 77);
+        Key& enter = add(246, 60, 285, 77);
         enter.label = QStringLiteral("Enter");
         enter.glyph = Glyph::Enter;
     }
@@ -142,13 +142,14 @@ std::vector<Key> layout()
     add(327, 60, 343, 77).label = QStringLiteral("PgDn");
 
     {
-        Key &shift = add(3, 80, 44, 96);
+        Key& shift = add(3, 80, 44, 96);
         shift.label = QStringLiteral("Shift");
         shift.glyph = Glyph::Shift;
     }
-    letterRow(46, 80, 97, QStringLiteral("Z X C V B N M ,< .> /?").split(u' '), QStringLiteral("ЯЧСМИТЬБЮ,"));
+    letterRow(46, 80, 97, QStringLiteral("Z X C V B N M ,< .> /?").split(u' '),
+        QStringLiteral("ЯЧСМИТЬБЮ,"));
     {
-        Key &shift = add(236, 80, 285, 97);
+        Key& shift = add(236, 80, 285, 97);
         shift.label = QStringLiteral("Shift");
         shift.glyph = Glyph::Shift;
     }
@@ -170,7 +171,7 @@ std::vector<Key> layout()
 
 class LegendPainter {
 public:
-    LegendPainter(QPainter &painter, const QString &family)
+    LegendPainter(QPainter& painter, const QString& family)
         : m_painter(painter)
         , m_family(family)
     {
@@ -178,7 +179,7 @@ public:
 
     // Fills text so that its ink box has the given corner at the given point;
     // the ink box, not the font's line box, is what the eye aligns on a key.
-    void text(const QString &text, double pixelSize, QPointF at, Qt::Alignment corner)
+    void text(const QString& text, double pixelSize, QPointF at, Qt::Alignment corner)
     {
         if (text.isEmpty())
             return;
@@ -192,25 +193,25 @@ public:
         const QRectF ink = path.boundingRect();
         const double x = corner & Qt::AlignRight ? at.x() - ink.right() : at.x() - ink.left();
         const double y = corner & Qt::AlignBottom ? at.y() - ink.bottom() : at.y() - ink.top();
-        m_painter.fillPath(path.translated(x, y), ink_colour());
+        m_painter.fillPath(path.translated(x, y), inkColour());
     }
 
-    static QColor ink_colour() { return QColor(232, 232, 232); }
+    static QColor inkColour() { return QColor(240, 240, 240); }
 
 private:
-    QPainter &m_painter;
+    QPainter& m_painter;
     QString m_family;
 };
 
 QPen legendPen(double width)
 {
-    QPen pen(LegendPainter::ink_colour(), width);
+    QPen pen(LegendPainter::inkColour(), width);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     return pen;
 }
 
-void drawTriangle(QPainter &p, QPointF tip, double length, double halfWidth, double angle)
+void drawTriangle(QPainter& p, QPointF tip, double length, double halfWidth, double angle)
 {
     // angle is the direction the triangle points to, in degrees, 0 = right.
     QTransform t;
@@ -221,10 +222,10 @@ void drawTriangle(QPainter &p, QPointF tip, double length, double halfWidth, dou
     path.lineTo(-length, -halfWidth);
     path.lineTo(-length, halfWidth);
     path.closeSubpath();
-    p.fillPath(t.map(path), LegendPainter::ink_colour());
+    p.fillPath(t.map(path), LegendPainter::inkColour());
 }
 
-void drawSpeaker(QPainter &p, QPointF at)
+void drawSpeaker(QPainter& p, QPointF at)
 {
     QPainterPath body;
     body.moveTo(at.x(), at.y() - 1);
@@ -234,10 +235,10 @@ void drawSpeaker(QPainter &p, QPointF at)
     body.lineTo(at.x() + 1.4, at.y() + 1);
     body.lineTo(at.x(), at.y() + 1);
     body.closeSubpath();
-    p.fillPath(body, LegendPainter::ink_colour());
+    p.fillPath(body, LegendPainter::inkColour());
 }
 
-void drawGlyph(QPainter &p, const Key &key)
+void drawGlyph(QPainter& p, const Key& key)
 {
     const QRectF r = key.area();
     const QPointF c = r.center();
@@ -263,7 +264,7 @@ void drawGlyph(QPainter &p, const Key &key)
                 pane.lineTo(x + w, y + h + 0.1);
                 pane.quadTo(x + w / 2, y + h - 0.5 + col, x, y + h);
                 pane.closeSubpath();
-                p.fillPath(pane, LegendPainter::ink_colour());
+                p.fillPath(pane, LegendPainter::inkColour());
             }
         break;
     }
@@ -273,7 +274,7 @@ void drawGlyph(QPainter &p, const Key &key)
         p.drawRect(page);
         for (int i = 0; i < 3; ++i)
             p.drawLine(QPointF(page.left() + 1.3, page.top() + 1.8 + i * 1.6),
-                       QPointF(page.right() - 1.3, page.top() + 1.8 + i * 1.6));
+                QPointF(page.right() - 1.3, page.top() + 1.8 + i * 1.6));
         break;
     }
     case Glyph::Left:
@@ -349,7 +350,7 @@ void drawGlyph(QPainter &p, const Key &key)
         for (int i = 0; i < waves; ++i) {
             const double radius = 1.6 + 1.5 * i;
             p.drawArc(QRectF(c.x() - 1.5 - radius, c.y() - radius, 2 * radius, 2 * radius),
-                      -50 * 16, 100 * 16);
+                -50 * 16, 100 * 16);
         }
         break;
     }
@@ -363,7 +364,7 @@ void drawGlyph(QPainter &p, const Key &key)
     p.restore();
 }
 
-void drawKey(QPainter &p, const Key &key, const QString &family, std::mt19937 &random)
+void drawKey(QPainter& p, const Key& key, const QString& family, std::mt19937& random)
 {
     const QRectF r = key.area();
     std::uniform_int_distribution<int> wobble(-2, 2);
@@ -380,10 +381,10 @@ void drawKey(QPainter &p, const Key &key, const QString &family, std::mt19937 &r
 
     // The sloped sides of the cap catch the overhead light along the top edge.
     QLinearGradient skirt(0, r.top(), 0, r.bottom());
-    skirt.setColorAt(0, grey(74));
-    skirt.setColorAt(0.12, grey(54));
-    skirt.setColorAt(0.85, grey(42));
-    skirt.setColorAt(1, grey(30));
+    skirt.setColorAt(0, grey(92));
+    skirt.setColorAt(0.1, grey(62));
+    skirt.setColorAt(0.85, grey(46));
+    skirt.setColorAt(1, grey(34));
     p.setBrush(skirt);
     p.drawRoundedRect(r, 1.5, 1.5);
 
@@ -407,38 +408,39 @@ void drawKey(QPainter &p, const Key &key, const QString &family, std::mt19937 &r
     if (!key.label.isEmpty()) {
         const double size = shortKey ? 6.0 : 6.3;
         if (shortKey)
-            legends.text(key.label, size, QPointF(r.left() + 2.3, r.top() + 3.2), Qt::AlignLeft | Qt::AlignTop);
+            legends.text(key.label, size, QPointF(r.left() + 2.3, r.top() + 3.2),
+                Qt::AlignLeft | Qt::AlignTop);
         else if (key.glyph == Glyph::Shift || key.glyph == Glyph::Enter)
             legends.text(key.label, size, QPointF(r.left() + 2.6, r.bottom() - 2.2),
-                         Qt::AlignLeft | Qt::AlignBottom);
+                Qt::AlignLeft | Qt::AlignBottom);
         else
             legends.text(key.label, size, QPointF(r.left() + 2.6, r.top() + 2.8),
-                         Qt::AlignLeft | Qt::AlignTop);
+                Qt::AlignLeft | Qt::AlignTop);
     }
-    const bool letter = key.bottomLeft.isEmpty() && !key.topLeft.isEmpty()
-                        && key.topLeft.at(0).isLetter();
+    const bool letter
+        = key.bottomLeft.isEmpty() && !key.topLeft.isEmpty() && key.topLeft.at(0).isLetter();
     if (letter) {
-        legends.text(key.topLeft, 8.4, QPointF(r.left() + 2.7, r.top() + 2.5),
-                     Qt::AlignLeft | Qt::AlignTop);
+        legends.text(
+            key.topLeft, 8.4, QPointF(r.left() + 2.7, r.top() + 2.5), Qt::AlignLeft | Qt::AlignTop);
         legends.text(key.bottomRight, 6.9, QPointF(r.right() - 2.4, r.bottom() - 2.7),
-                     Qt::AlignRight | Qt::AlignBottom);
+            Qt::AlignRight | Qt::AlignBottom);
     } else {
-        legends.text(key.topLeft, 6.4, QPointF(r.left() + 2.7, r.top() + 2.4),
-                     Qt::AlignLeft | Qt::AlignTop);
+        legends.text(
+            key.topLeft, 6.4, QPointF(r.left() + 2.7, r.top() + 2.4), Qt::AlignLeft | Qt::AlignTop);
         legends.text(key.bottomLeft, 7.0, QPointF(r.left() + 2.7, r.bottom() - 2.6),
-                     Qt::AlignLeft | Qt::AlignBottom);
+            Qt::AlignLeft | Qt::AlignBottom);
         legends.text(key.bottomRight, 6.2, QPointF(r.right() - 2.4, r.bottom() - 2.7),
-                     Qt::AlignRight | Qt::AlignBottom);
+            Qt::AlignRight | Qt::AlignBottom);
     }
     drawGlyph(p, key);
 }
 
 } // namespace
 
-QImage drawKeyboard(const QString &fontFamily)
+QImage drawKeyboard(const QString& fontFamily)
 {
-    QImage large(pictureWidth * oversample, pictureHeight * oversample,
-                 QImage::Format_ARGB32_Premultiplied);
+    QImage large(
+        pictureWidth * oversample, pictureHeight * oversample, QImage::Format_ARGB32_Premultiplied);
     {
         QPainter p(&large);
         p.setRenderHint(QPainter::Antialiasing);
@@ -446,24 +448,25 @@ QImage drawKeyboard(const QString &fontFamily)
 
         // The deck: matte black plastic, lit a little from the upper left.
         QLinearGradient deck(0, 0, pictureWidth, pictureHeight);
-        deck.setColorAt(0, QColor(30, 30, 30));
-        deck.setColorAt(1, QColor(17, 17, 17));
+        deck.setColorAt(0, QColor(24, 24, 24));
+        deck.setColorAt(1, QColor(12, 12, 12));
         p.fillRect(QRectF(0, 0, pictureWidth, pictureHeight), deck);
 
         std::mt19937 random(20240611);
-        for (const Key &key : layout())
+        for (const Key& key : layout())
             drawKey(p, key, fontFamily, random);
 
         // The overhead lamp leaves the middle a touch brighter than the corners.
-        QRadialGradient lamp(QPointF(pictureWidth * 0.42, pictureHeight * 0.3), pictureWidth * 0.75);
-        lamp.setColorAt(0, QColor(255, 255, 255, 16));
+        QRadialGradient lamp(
+            QPointF(pictureWidth * 0.42, pictureHeight * 0.3), pictureWidth * 0.75);
+        lamp.setColorAt(0, QColor(255, 255, 255, 22));
         lamp.setColorAt(0.6, QColor(255, 255, 255, 0));
         lamp.setColorAt(1, QColor(0, 0, 0, 60));
         p.fillRect(QRectF(0, 0, pictureWidth, pictureHeight), lamp);
     }
 
-    QImage photo = large.scaled(pictureWidth, pictureHeight, Qt::IgnoreAspectRatio,
-                                Qt::SmoothTransformation);
+    QImage photo = large.scaled(
+        pictureWidth, pictureHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     photo = gaussianBlur(photo, 0.3);
     addGrain(photo, 1.6, 347121);
     return photo.convertToFormat(QImage::Format_RGB32);

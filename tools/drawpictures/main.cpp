@@ -7,9 +7,9 @@
 #include "photos.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QSaveFile>
 #include <QStringList>
 
 #include <cstdio>
@@ -21,21 +21,21 @@
 
 namespace {
 
-constexpr const char *defaultFont = "/usr/share/fonts/truetype/crosextra/Carlito-Bold.ttf";
+constexpr const char* defaultFont = "/usr/share/fonts/truetype/crosextra/Carlito-Bold.ttf";
 
-void writeFile(const QString &path, const QByteArray &data)
+void writeFile(const QString& path, const QByteArray& data)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
-        throw std::runtime_error("cannot write " + path.toStdString() + ": "
-                                 + file.errorString().toStdString());
+        throw std::runtime_error(
+            "cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
 }
 
 QtMessageHandler defaultHandler = nullptr;
 
 // Qt remarks on start-up that a build machine's session has no runtime folder;
 // that has no bearing on drawing, and a build step should stay silent.
-void quietStartup(QtMsgType type, const QMessageLogContext &context, const QString &message)
+void quietStartup(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (type == QtCriticalMsg || type == QtFatalMsg)
         defaultHandler(type, context, message);
@@ -43,7 +43,7 @@ void quietStartup(QtMsgType type, const QMessageLogContext &context, const QStri
 
 } // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -69,21 +69,24 @@ int main(int argc, char **argv)
             throw std::runtime_error("cannot load the legend font " + fontPath.toStdString());
         const QString family = families.first();
 
-        const std::vector<std::pair<const char *, std::function<std::vector<pictures::IconImage>()>>>
-            icons{
-                {"app.ico", pictures::drawAppIcon},       {"start.ico", pictures::drawStartIcon},
-                {"search.ico", pictures::drawSearchIcon}, {"hide.ico", pictures::drawHideIcon},
-                {"home.ico", pictures::drawHomeIcon},     {"back.ico", pictures::drawBackIcon},
-                {"winkey.ico", pictures::drawLogoKeyIcon},
+        const std::vector<std::pair<const char*, std::function<std::vector<pictures::IconImage>()>>>
+            icons {
+                { "app.ico", pictures::drawAppIcon },
+                { "start.ico", pictures::drawStartIcon },
+                { "search.ico", pictures::drawSearchIcon },
+                { "hide.ico", pictures::drawHideIcon },
+                { "home.ico", pictures::drawHomeIcon },
+                { "back.ico", pictures::drawBackIcon },
+                { "winkey.ico", pictures::drawLogoKeyIcon },
             };
-        for (const auto &[name, draw] : icons)
+        for (const auto& [name, draw] : icons)
             writeFile(out.filePath(QString::fromLatin1(name)), pictures::encodeIco(draw()));
 
         writeFile(out.filePath(QStringLiteral("background.jpg")),
-                  pictures::encodeJpeg(pictures::drawBackground(family), 92));
+            pictures::encodeJpeg(pictures::drawBackground(family), 92));
         writeFile(out.filePath(QStringLiteral("keyboard.jpg")),
-                  pictures::encodeJpeg(pictures::drawKeyboard(family), 95));
-    } catch (const std::exception &error) {
+            pictures::encodeJpeg(pictures::drawKeyboard(family), 95));
+    } catch (const std::exception& error) {
         std::fprintf(stderr, "vorsilan-pictures: %s\n", error.what());
         return 1;
     }
