@@ -1,11 +1,78 @@
 #include "windows/form4.h"
 
 #include "content/texts.h"
+#include "forms/widgets.h"
 #include "windows/form2.h"
+
+#include <QImage>
+
+#include <memory>
+
+namespace {
+
+// A key of the keyboard picture as an inclusive pixel rectangle: first to last
+// column, first to last row, counted from 0 at the top left.
+struct Key {
+    int firstColumn;
+    int lastColumn;
+    int firstRow;
+    int lastRow;
+};
+
+// The two keys that a store's picture outlines.
+struct Outline {
+    forms::Image Form4::*store;
+    Key first;
+    Key second;
+};
+
+constexpr Key leftShift { 3, 44, 80, 96 };
+constexpr Key leftCtrl { 4, 25, 99, 116 };
+
+constexpr Outline outlines[] = {
+    { &Form4::SF, leftShift, { 60, 77, 3, 15 } },
+    { &Form4::CA, leftCtrl, { 37, 53, 60, 77 } },
+    { &Form4::CC, leftCtrl, { 84, 100, 80, 97 } },
+    { &Form4::CV, leftCtrl, { 103, 119, 80, 97 } },
+    { &Form4::CZ, leftCtrl, { 46, 62, 80, 97 } },
+    { &Form4::CY, leftCtrl, { 126, 142, 41, 58 } },
+    { &Form4::CO, leftCtrl, { 183, 199, 41, 58 } },
+    { &Form4::CS, leftCtrl, { 56, 72, 60, 77 } },
+};
+
+// A one-pixel pure red frame along the edges of the key; no other pixel of the
+// picture changes.
+void drawOutline(QImage& picture, const Key& key)
+{
+    const QRgb red = qRgb(255, 0, 0);
+    for (int column = key.firstColumn; column <= key.lastColumn; ++column) {
+        picture.setPixel(column, key.firstRow, red);
+        picture.setPixel(column, key.lastRow, red);
+    }
+    for (int row = key.firstRow; row <= key.lastRow; ++row) {
+        picture.setPixel(key.firstColumn, row, red);
+        picture.setPixel(key.lastColumn, row, red);
+    }
+}
+
+} // namespace
 
 Form4::Form4()
     : Window(className, { .caption = u"Ворсилан "_s, .backColor = QColor(0xE0, 0xE0, 0xE0) })
 {
+    // The shortcut pictures belong to the window as it is built, like the
+    // pictures its description names: each is the plain keyboard already held
+    // by the store I with the two keys of its combination outlined. They are
+    // drawn on the decoded pixels, so the outlines are exact and every other
+    // pixel stays as it is in the plain picture.
+    const QImage plain = I.imageWidget()->picture()->toImage().convertToFormat(QImage::Format_RGB32);
+    for (const Outline& outline : outlines) {
+        QImage picture = plain;
+        drawOutline(picture, outline.first);
+        drawOutline(picture, outline.second);
+        (this->*outline.store).imageWidget()->setPicture(std::make_shared<const QPixmap>(QPixmap::fromImage(picture)));
+    }
+
     onClick(Command1, &Form4::Command1_Click);
     onClick(Command2, &Form4::Command2_Click);
     onClick(Command3, &Form4::Command3_Click);
