@@ -85,7 +85,12 @@ Control::Control(Window* window, QString name, QStringView kind, QWidget* widget
 
 void Control::check(QStringView member) const
 {
-    Runtime::current().check(m_kind, m_window->name() + u'.' + m_name, member);
+    Runtime::current().check(m_kind, qualifiedName(*m_window, m_name), member);
+}
+
+QString qualifiedName(const Window& window, const QString& name)
+{
+    return window.name() + u'.' + name;
 }
 
 void Control::setVisible(bool visible)

@@ -145,12 +145,15 @@ public:
     ImageWidget* imageWidget() const;
 };
 
+// "Form4.l1": a control's name within the program, as errors name it.
+QString qualifiedName(const Window& window, const QString& name);
+
 // A control array: controls of one kind under one name, told apart by index.
 template<class C>
 class ControlArray {
 public:
     ControlArray(Window* window, const QString& name, std::initializer_list<std::pair<int, Props>> elements)
-        : m_name(name)
+        : m_name(qualifiedName(*window, name))
     {
         for (const auto& [index, props] : elements)
             m_items.emplace_back(index, std::make_unique<C>(window, name + u'(' + QString::number(index) + u')', props));

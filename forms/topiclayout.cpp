@@ -1,5 +1,7 @@
 #include "forms/topiclayout.h"
 
+#include <algorithm>
+
 namespace forms {
 
 namespace {
