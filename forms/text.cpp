@@ -1,7 +1,6 @@
 #include "forms/text.h"
 
-#include <algorithm>
-#include <functional>
+#include <vector>
 
 namespace forms {
 
@@ -16,11 +15,28 @@ std::size_t inStr(std::u16string_view searched, std::u16string_view sought)
         return 1;
     if (sought.size() > searched.size())
         return 0;
-    // Horspool keeps a long pasted query against a long topic text linear in
-    // practice, whatever code units the query holds.
-    const auto found = std::search(searched.begin(), searched.end(),
-        std::boyer_moore_horspool_searcher(sought.begin(), sought.end()));
-    return found == searched.end() ? 0 : static_cast<std::size_t>(found - searched.begin()) + 1;
+    // Knuth-Morris-Pratt never steps back in the searched text, so any query,
+    // however long or repetitive (a pasted run of blanks against the runs of
+    // blanks in a topic text), costs at most the two lengths added together.
+    // border[i] is the length of the longest proper prefix of sought[0..i] that
+    // is also its suffix.
+    std::vector<std::size_t> border(sought.size(), 0);
+    for (std::size_t i = 1, k = 0; i < sought.size(); ++i) {
+        while (k > 0 && sought[i] != sought[k])
+            k = border[k - 1];
+        if (sought[i] == sought[k])
+            ++k;
+        border[i] = k;
+    }
+    for (std::size_t i = 0, k = 0; i < searched.size(); ++i) {
+        while (k > 0 && searched[i] != sought[k])
+            k = border[k - 1];
+        if (searched[i] == sought[k])
+            ++k;
+        if (k == sought.size())
+            return i + 2 - k;
+    }
+    return 0;
 }
 
 } // namespace forms

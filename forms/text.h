@@ -17,6 +17,7 @@ bool strEqual(std::u16string_view a, std::u16string_view b);
 // when it does not occur. An empty `sought` is found at position 1.
 std::size_t inStr(std::u16string_view searched, std::u16string_view sought);
 
+// A Qt text seen as its UTF-16 code units, without a copy.
 inline std::u16string_view utf16(QStringView s)
 {
     return { s.utf16(), static_cast<std::size_t>(s.size()) };
