@@ -13,6 +13,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <limits>
+
 namespace forms {
 
 namespace {
@@ -280,6 +282,8 @@ QString CommandButton::caption() const
 TextBox::TextBox(Window* window, QString name, const Props& props)
     : Control(window, std::move(name), u"TextBox", new QLineEdit(window->widget()), props)
 {
+    // The box takes any text a user can type or paste, however long.
+    lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     lineEdit()->setText(props.caption);
 }
 

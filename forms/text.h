@@ -23,4 +23,15 @@ inline std::u16string_view utf16(QStringView s)
     return { s.utf16(), static_cast<std::size_t>(s.size()) };
 }
 
+// The same two functions on the texts that controls hold.
+inline bool strEqual(const QString& a, QStringView b)
+{
+    return strEqual(utf16(a), utf16(b));
+}
+
+inline std::size_t inStr(const QString& searched, const QString& sought)
+{
+    return inStr(utf16(searched), utf16(sought));
+}
+
 } // namespace forms

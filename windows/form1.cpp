@@ -57,13 +57,13 @@ QString sourceCaption(content::Source source)
 
 void Form1::Command2_Click()
 {
-    if (forms::strEqual(forms::utf16(t1.text()), u""))
+    if (forms::strEqual(t1.text(), u""))
         return;
     lt1.clear();
     for (const content::CatalogueRow& row : content::catalogue()) {
         const QString source = sourceCaption(row.source);
         const QString query = t1.text();
-        if (forms::inStr(forms::utf16(source), forms::utf16(query)) > 0)
+        if (forms::inStr(source, query) > 0)
             lt1.addItem(row.title);
     }
     lt1.setVisible(true);
