@@ -2,6 +2,7 @@
 
 #include "forms/error.h"
 
+#include <QPixmap>
 #include <QPoint>
 #include <QString>
 #include <QStringView>
@@ -78,6 +79,9 @@ public:
     // Raises the runtime's error if the failure hook says this operation fails.
     void check(QStringView kind, QStringView object, QStringView member) const;
 
+    // The background picture that every window shows.
+    const QPixmap& background() const { return m_background; }
+
     // Where a window is shown: the place of the window the user last saw, so a
     // move between windows keeps the place on the screen.
     QPoint placeFor(const Window& shown) const;
@@ -98,6 +102,7 @@ private:
     FailureHook m_failureHook;
     std::function<void(const Error&)> m_reporter;
     std::function<void(int)> m_endHook;
+    QPixmap m_background;
     QPoint m_place;
     bool m_placed = false;
 };

@@ -21,18 +21,11 @@ constexpr int clientSize = 5550 / 15;
 // turns a close from outside into the end of the program, so the program never
 // keeps running with every window hidden.
 class Surface final : public QWidget {
-public:
-    Surface()
-    {
-        static const QPixmap background(QStringLiteral(":/pictures/background.jpg"));
-        m_background = background;
-    }
-
 protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        painter.drawPixmap(0, 0, m_background);
+        painter.drawPixmap(0, 0, Runtime::current().background());
     }
 
     void closeEvent(QCloseEvent* event) override
@@ -40,9 +33,6 @@ protected:
         event->ignore();
         Runtime::current().end(0);
     }
-
-private:
-    QPixmap m_background;
 };
 
 } // namespace
