@@ -1,3 +1,5 @@
+#include "support.h"
+
 #include "forms/runtime.h"
 #include "forms/widgets.h"
 #include "windows/form1.h"
@@ -14,27 +16,13 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <memory>
-
 using forms::window;
+using support::click;
+using support::inkBox;
+using support::moves;
+using support::visibleWindows;
 
 namespace {
-
-// Which windows are visible, by name.
-QStringList visibleWindows()
-{
-    QStringList names;
-    for (forms::Window* w : forms::Runtime::current().windows()) {
-        if (w->isVisible())
-            names.append(w->name());
-    }
-    return names;
-}
-
-void click(forms::CommandButton& button)
-{
-    QTest::mouseClick(button.button(), Qt::LeftButton);
-}
 
 // The "Далее" button of each row of the section menu, by the section it opens.
 forms::CommandButton& nextButton(QStringView section)
@@ -57,17 +45,6 @@ forms::CommandButton& backButton(QStringView page)
     if (page == u"Form4")
         return window<Form4>().Command9;
     return window<Form5>().Command6;
-}
-
-// Only the window moves: the steps that show or hide a whole window.
-QStringList moves(const QStringList& operations)
-{
-    QStringList result;
-    for (const QString& operation : operations) {
-        if (operation.startsWith(u"Form ") && (operation.endsWith(u".Show") || operation.endsWith(u".Hide")))
-            result.append(operation.mid(5));
-    }
-    return result;
 }
 
 QString heading(QStringView section)
@@ -94,19 +71,6 @@ QStringList shownFor(QStringView section)
     if (section == u"browser")
         return { u"Brauz2"_s };
     return { u"wind3"_s, u"w1"_s, u"w2"_s, u"w3"_s, u"w4"_s };
-}
-
-// The bounding box of everything painted on an image with a transparent ground.
-QRect ink(const QImage& image)
-{
-    QRect box;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(image.pixel(x, y)) > 0)
-                box |= QRect(x, y, 1, 1);
-        }
-    }
-    return box;
 }
 
 } // namespace
@@ -140,38 +104,22 @@ private Q_SLOTS:
 private:
     void toMenu();
 
-    std::unique_ptr<forms::Runtime> m_runtime;
-    QStringList m_operations;
-    QList<int> m_ends;
-    QStringList m_failures;
+    support::Program m_program;
 };
 
 void TestForm2::init()
 {
-    m_runtime = std::make_unique<forms::Runtime>();
-    m_operations.clear();
-    m_ends.clear();
-    m_failures.clear();
-    // The failure hook only watches: it records every operation and lets it
-    // succeed.
-    m_runtime->setFailureHook([this](QStringView kind, QStringView object, QStringView member) {
-        m_operations.append(kind.toString() + u' ' + object.toString() + u'.' + member.toString());
-        return false;
-    });
-    m_runtime->setEndHook([this](int status) { m_ends.append(status); });
-    m_runtime->setFailureReporter([this](const forms::Error& error) {
-        m_failures.append(error.kind() + u' ' + error.object() + u'.' + error.member());
-        forms::Runtime::current().end(1);
-    });
-    // The start-up: the startup window is created and shown.
-    window<Form1>().show();
+    m_program.start();
+    // Every operation is watched, and none fails.
+    m_program.recordOperations();
 }
 
+// No test here expects a failure or the end of the program.
 void TestForm2::cleanup()
 {
-    QVERIFY(m_failures.isEmpty());
-    QVERIFY(m_ends.isEmpty());
-    m_runtime.reset();
+    QVERIFY(m_program.failures.isEmpty());
+    QVERIFY(m_program.ends.isEmpty());
+    m_program.stop();
 }
 
 void TestForm2::toMenu()
@@ -204,27 +152,27 @@ void TestForm2::navigation()
     // The second round goes through the very same windows: no move creates a
     // second instance or makes two windows visible.
     for (int round = 0; round < 2; ++round) {
-        m_operations.clear();
+        m_program.operations.clear();
         click(window<Form1>().Command1);
         QCOMPARE(visibleWindows(), QStringList { u"Form2"_s });
-        QCOMPARE(moves(m_operations), (QStringList { u"Form2.Show"_s, u"Form1.Hide"_s }));
+        QCOMPARE(moves(m_program.operations), (QStringList { u"Form2.Show"_s, u"Form1.Hide"_s }));
 
-        m_operations.clear();
+        m_program.operations.clear();
         click(nextButton(section));
         QCOMPARE(visibleWindows(), QStringList { page });
-        QCOMPARE(moves(m_operations), (QStringList { page + u".Show"_s, u"Form2.Hide"_s }));
+        QCOMPARE(moves(m_program.operations), (QStringList { page + u".Show"_s, u"Form2.Hide"_s }));
 
-        m_operations.clear();
+        m_program.operations.clear();
         click(backButton(page));
         QCOMPARE(visibleWindows(), QStringList { u"Form2"_s });
-        QCOMPARE(moves(m_operations), backSteps);
+        QCOMPARE(moves(m_program.operations), backSteps);
 
-        m_operations.clear();
+        m_program.operations.clear();
         click(window<Form2>().Command1);
         QCOMPARE(visibleWindows(), QStringList { u"Form1"_s });
-        QCOMPARE(moves(m_operations), (QStringList { u"Form1.Show"_s, u"Form2.Hide"_s }));
+        QCOMPARE(moves(m_program.operations), (QStringList { u"Form1.Show"_s, u"Form2.Hide"_s }));
 
-        QCOMPARE(m_runtime->windows().size(), std::size_t(3));
+        QCOMPARE(m_program.runtime().windows().size(), std::size_t(3));
     }
 }
 
@@ -291,9 +239,9 @@ void TestForm2::sectionHandlerSteps()
     if (pageExists)
         window<Form3>();
     toMenu();
-    m_operations.clear();
+    m_program.operations.clear();
     click(nextButton(section));
-    QCOMPARE(m_operations, steps);
+    QCOMPARE(m_program.operations, steps);
 }
 
 void TestForm2::sectionHandlersHideNothing_data()
@@ -338,7 +286,7 @@ void TestForm2::entryAfterAReferenceCreatedTheWindow()
 
     // Reading a control of the page, as the search does, creates it hidden.
     QVERIFY(!window<Form3>().wind3.caption().isEmpty());
-    QVERIFY(m_runtime->exists<Form3>());
+    QVERIFY(m_program.runtime().exists<Form3>());
     QCOMPARE(visibleWindows(), QStringList { u"Form1"_s });
     QCOMPARE(visibleOnPage(), QStringList());
 
@@ -347,7 +295,7 @@ void TestForm2::entryAfterAReferenceCreatedTheWindow()
     QCOMPARE(visibleWindows(), QStringList { u"Form3"_s });
     QCOMPARE(window<Form3>().l1.labelWidget()->caption(), heading(section));
     QCOMPARE(visibleOnPage(), shownFor(section));
-    QCOMPARE(m_runtime->windows().size(), std::size_t(3));
+    QCOMPARE(m_program.runtime().windows().size(), std::size_t(3));
 }
 
 void TestForm2::tabOrder()
@@ -413,15 +361,15 @@ void TestForm2::clicksOnLabelsDoNothing()
     for (const auto* w : menu.widget()->findChildren<QPushButton*>())
         captions.append(w->text());
 
-    m_operations.clear();
+    m_program.operations.clear();
     QTest::mouseClick(target, Qt::LeftButton);
     QTest::mouseDClick(target, Qt::LeftButton, {}, QPoint(2, 2));
     QTest::mouseClick(target, Qt::RightButton);
 
     // No code of the program ran at all.
-    QCOMPARE(m_operations, QStringList());
+    QCOMPARE(m_program.operations, QStringList());
     QCOMPARE(visibleWindows(), QStringList { u"Form2"_s });
-    QCOMPARE(m_runtime->windows().size(), std::size_t(2));
+    QCOMPARE(m_program.runtime().windows().size(), std::size_t(2));
     QStringList after;
     for (const auto* w : menu.widget()->findChildren<forms::LabelWidget*>())
         after.append(w->caption());
@@ -516,10 +464,8 @@ void TestForm2::labelsCentredWrappedAndTransparent()
     QVERIFY(label);
 
     // The label alone paints nothing but its letters.
-    QImage alone(label->size(), QImage::Format_ARGB32_Premultiplied);
-    alone.fill(Qt::transparent);
-    label->render(&alone, QPoint(), QRegion(), QWidget::DrawChildren);
-    const QRect box = ink(alone);
+    const QImage alone = support::paintedAlone(label);
+    const QRect box = inkBox(alone);
     QVERIFY(!box.isEmpty());
     QCOMPARE(qAlpha(alone.pixel(0, alone.height() - 1)), 0);
     QCOMPARE(qAlpha(alone.pixel(alone.width() - 1, alone.height() - 1)), 0);
@@ -546,7 +492,7 @@ void TestForm2::labelsCentredWrappedAndTransparent()
         painter.setFont(label->font());
         painter.drawText(unbounded.rect(), int(Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap), caption);
     }
-    QCOMPARE(ink(unbounded), box);
+    QCOMPARE(inkBox(unbounded), box);
 
     // Count the bands of painted rows: one to a line.
     int drawnLines = 0;
@@ -566,7 +512,7 @@ void TestForm2::labelsCentredWrappedAndTransparent()
 
     // The last line holds whole words: it is as wide as those words drawn
     // alone, so the break fell on a blank.
-    const QRect lastBand = ink(alone.copy(0, lastTop, alone.width(), alone.height() - lastTop));
+    const QRect lastBand = inkBox(alone.copy(0, lastTop, alone.width(), alone.height() - lastTop));
     QImage words(alone.size(), QImage::Format_ARGB32_Premultiplied);
     words.fill(Qt::transparent);
     {
@@ -574,8 +520,8 @@ void TestForm2::labelsCentredWrappedAndTransparent()
         painter.setFont(label->font());
         painter.drawText(words.rect(), int(Qt::AlignLeft | Qt::AlignTop), lastLine);
     }
-    QVERIFY2(qAbs(ink(words).width() - lastBand.width()) <= 1,
-        qPrintable(u"%1 against %2"_s.arg(lastBand.width()).arg(ink(words).width())));
+    QVERIFY2(qAbs(inkBox(words).width() - lastBand.width()) <= 1,
+        qPrintable(u"%1 against %2"_s.arg(lastBand.width()).arg(inkBox(words).width())));
 
     // Seen in the window, the background picture shows around the letters.
     const QImage background(u":/pictures/background.jpg"_s);
@@ -615,7 +561,7 @@ void TestForm2::homeButton()
     // The home button leads to the start window; it does not end the program.
     click(window<Form2>().Command1);
     QCOMPARE(visibleWindows(), QStringList { u"Form1"_s });
-    QVERIFY(m_ends.isEmpty());
+    QVERIFY(m_program.ends.isEmpty());
 }
 
 QTEST_MAIN(TestForm2)

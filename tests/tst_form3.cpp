@@ -4,6 +4,8 @@
 // reached the way the user reaches it, through the start button and the section
 // menu.
 
+#include "support.h"
+
 #include "content/texts.h"
 #include "forms/runtime.h"
 #include "forms/widgets.h"
@@ -15,15 +17,17 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include <memory>
-#include <optional>
-
 using forms::window;
+using support::click;
+using support::inkBox;
+using support::visibleWindows;
 
 namespace {
 
 constexpr int linePitch = 19;
 constexpr QRect topicRect(16, 80, 337, 233);
+// Pixels the letters cover by more than a quarter count as ink.
+constexpr int inkAlpha = 64;
 
 struct ExpectedEntry {
     QString text;
@@ -61,29 +65,9 @@ const QList<ExpectedEntry>& browserEntries()
     return entries;
 }
 
-QString toQString(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), qsizetype(text.size()));
-}
-
 QString lineText(const forms::TopicLine& line)
 {
     return QString::fromStdU16String(line.text);
-}
-
-QStringList visibleWindows()
-{
-    QStringList names;
-    for (forms::Window* w : forms::Runtime::current().windows()) {
-        if (w->isVisible())
-            names.append(w->name());
-    }
-    return names;
-}
-
-void click(forms::CommandButton& button)
-{
-    QTest::mouseClick(button.button(), Qt::LeftButton);
 }
 
 // Which of the page's controls are visible, in the order of its table, with the
@@ -99,29 +83,6 @@ QStringList pageState(Form3& page)
             state.append(QString::fromLatin1(name));
     }
     return state;
-}
-
-// Where a label paints ink: its own painting on a transparent ground.
-QImage labelInk(forms::Label& label)
-{
-    QImage image(label.widget()->size(), QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    label.widget()->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
-}
-
-// The bounding box of the ink in a band of rows of an image.
-std::optional<QRect> inkIn(const QImage& image, const QRect& band)
-{
-    std::optional<QRect> box;
-    const QRect area = band.intersected(image.rect());
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (qAlpha(image.pixel(x, y)) > 64)
-                box = box ? box->united(QRect(x, y, 1, 1)) : QRect(x, y, 1, 1);
-        }
-    }
-    return box;
 }
 
 } // namespace
@@ -157,27 +118,17 @@ private:
     void enter(bool windows);
     forms::Label& topic(const QString& name);
 
-    std::unique_ptr<forms::Runtime> m_runtime;
-    QList<int> m_ends;
-    QStringList m_failures;
+    support::Program m_program;
 };
 
 void TestForm3::init()
 {
-    m_runtime = std::make_unique<forms::Runtime>();
-    m_ends.clear();
-    m_failures.clear();
-    m_runtime->setEndHook([this](int status) { m_ends.append(status); });
-    m_runtime->setFailureReporter([this](const forms::Error& error) {
-        m_failures.append(error.kind() + u' ' + error.object() + u'.' + error.member());
-        forms::Runtime::current().end(1);
-    });
-    window<Form1>().show();
+    m_program.start();
 }
 
 void TestForm3::cleanup()
 {
-    m_runtime.reset();
+    m_program.stop();
 }
 
 // From the start window through the section menu to the Windows or the browser
@@ -382,26 +333,26 @@ void TestForm3::paintedLines()
     Form3& page = window<Form3>();
     forms::Label& text = windows ? page.wind3 : page.Brauz2;
     QVERIFY(text.isVisible());
-    const QImage ink = labelInk(text);
+    const QImage ink = support::paintedAlone(text.widget());
 
     for (int line = 1; line <= 12; ++line) {
         // The rows of the line from the tops of its capitals down to its base
         // line; descenders of the line above do not reach them.
         const int top = (line - 1) * linePitch;
-        const std::optional<QRect> box = inkIn(ink, QRect(0, top + 4, ink.width(), 11));
-        QVERIFY2(box.has_value() != emptyLines.contains(line), qPrintable(u"line %1"_s.arg(line)));
-        if (box)
-            QVERIFY2(box->right() < ink.width() - 1, qPrintable(u"line %1"_s.arg(line)));
+        const QRect box = inkBox(ink, QRect(0, top + 4, ink.width(), 11), inkAlpha);
+        QVERIFY2(!box.isEmpty() != emptyLines.contains(line), qPrintable(u"line %1"_s.arg(line)));
+        if (!box.isEmpty())
+            QVERIFY2(box.right() < ink.width() - 1, qPrintable(u"line %1"_s.arg(line)));
     }
-    const std::optional<QRect> all = inkIn(ink, ink.rect());
-    QVERIFY(all);
-    QVERIFY(all->bottom() < topicRect.height());
+    const QRect all = inkBox(ink, ink.rect(), inkAlpha);
+    QVERIFY(!all.isEmpty());
+    QVERIFY(all.bottom() < topicRect.height());
 
     if (windows) {
         for (forms::Image* icon : { &page.w1, &page.w2, &page.w3, &page.w4 }) {
             QVERIFY(icon->isVisible());
             const QRect under = icon->widget()->geometry().translated(-text.widget()->pos());
-            QVERIFY2(!inkIn(ink, under), qPrintable(icon->name()));
+            QVERIFY2(inkBox(ink, under, inkAlpha).isEmpty(), qPrintable(icon->name()));
         }
     }
 }
@@ -448,10 +399,10 @@ void TestForm3::icons()
     QVERIFY(label.left() + first.indent > iconRect.right());
 
     // The ink of the line begins right of the icon too.
-    const QImage ink = labelInk(page.wind3);
-    const std::optional<QRect> box = inkIn(ink, QRect(0, lineTop - label.top() + 4, ink.width(), 11));
-    QVERIFY(box);
-    QVERIFY(label.left() + box->left() > iconRect.right());
+    const QImage ink = support::paintedAlone(page.wind3.widget());
+    const QRect box = inkBox(ink, QRect(0, lineTop - label.top() + 4, ink.width(), 11), inkAlpha);
+    QVERIFY(!box.isEmpty());
+    QVERIFY(label.left() + box.left() > iconRect.right());
 }
 
 void TestForm3::backButton_data()
@@ -470,25 +421,20 @@ void TestForm3::backButton()
     Form3& page = window<Form3>();
     QCOMPARE(visibleWindows(), QStringList { u"Form3"_s });
 
-    // Watch every operation of the handler through the failure hook, failing
-    // none of them.
-    QStringList steps;
-    m_runtime->setFailureHook([&steps](QStringView kind, QStringView object, QStringView member) {
-        steps.append(kind.toString() + u' ' + object.toString() + u'.' + member.toString());
-        return false;
-    });
+    // Watch every operation of the handler, failing none of them.
+    m_program.recordOperations();
     click(page.Command1);
-    m_runtime->setFailureHook({});
+    m_program.runtime().setFailureHook({});
 
-    QCOMPARE(steps,
+    QCOMPARE(m_program.operations,
         (QStringList { u"Form Form3.Hide"_s, u"Form Form2.Show"_s, u"Label Form3.Brauz2.Visible"_s,
             u"Label Form3.wind3.Visible"_s, u"Image Form3.w1.Visible"_s, u"Image Form3.w2.Visible"_s,
             u"Image Form3.w3.Visible"_s, u"Image Form3.w4.Visible"_s }));
     QCOMPARE(visibleWindows(), QStringList { u"Form2"_s });
-    const QString heading = toQString(windows ? content::windowsHeading : content::browserHeading);
+    const QString heading = support::fromView(windows ? content::windowsHeading : content::browserHeading);
     QCOMPARE(pageState(page), (QStringList { heading, u"l1"_s, u"Command1"_s }));
-    QVERIFY(m_failures.isEmpty());
-    QVERIFY(m_ends.isEmpty());
+    QVERIFY(m_program.failures.isEmpty());
+    QVERIFY(m_program.ends.isEmpty());
 }
 
 void TestForm3::sectionAfterSection_data()
@@ -504,9 +450,9 @@ void TestForm3::sectionAfterSection()
     QFETCH(bool, windowsFirst);
 
     Form3& page = window<Form3>();
-    const QStringList windowsState { toQString(content::windowsHeading), u"l1"_s, u"wind3"_s, u"w1"_s, u"w2"_s,
+    const QStringList windowsState { support::fromView(content::windowsHeading), u"l1"_s, u"wind3"_s, u"w1"_s, u"w2"_s,
         u"w3"_s, u"w4"_s, u"Command1"_s };
-    const QStringList browserState { toQString(content::browserHeading), u"l1"_s, u"Brauz2"_s, u"Command1"_s };
+    const QStringList browserState { support::fromView(content::browserHeading), u"l1"_s, u"Brauz2"_s, u"Command1"_s };
 
     enter(windowsFirst);
     QCOMPARE(visibleWindows(), QStringList { u"Form3"_s });
@@ -520,7 +466,7 @@ void TestForm3::sectionAfterSection()
     click(page.Command1);
     enter(windowsFirst);
     QCOMPARE(pageState(page), windowsFirst ? windowsState : browserState);
-    QCOMPARE(m_runtime->windows().size(), std::size_t(3));
+    QCOMPARE(m_program.runtime().windows().size(), std::size_t(3));
 }
 
 // The search reads the captions of the page before it was ever shown: the page
@@ -528,9 +474,9 @@ void TestForm3::sectionAfterSection()
 // chosen section.
 void TestForm3::firstReferenceBySearch()
 {
-    QVERIFY(!m_runtime->exists<Form3>());
+    QVERIFY(!m_program.runtime().exists<Form3>());
     QCOMPARE(window<Form3>().wind3.caption().size(), 775);
-    QVERIFY(m_runtime->exists<Form3>());
+    QVERIFY(m_program.runtime().exists<Form3>());
     QCOMPARE(visibleWindows(), QStringList { u"Form1"_s });
     Form3& page = window<Form3>();
     QCOMPARE(pageState(page), (QStringList { u"Комбинации клавиш при работе "_s, u"l1"_s, u"Command1"_s }));
@@ -538,7 +484,7 @@ void TestForm3::firstReferenceBySearch()
     enter(false);
     QCOMPARE(&window<Form3>(), &page);
     QCOMPARE(visibleWindows(), QStringList { u"Form3"_s });
-    QCOMPARE(pageState(page), (QStringList { toQString(content::browserHeading), u"l1"_s, u"Brauz2"_s,
+    QCOMPARE(pageState(page), (QStringList { support::fromView(content::browserHeading), u"l1"_s, u"Brauz2"_s,
                                   u"Command1"_s }));
 }
 
@@ -575,8 +521,8 @@ void TestForm3::clicksChangeNothing()
     QCOMPARE(pageState(page), before);
     QCOMPARE((QStringList { page.wind3.caption(), page.Brauz2.caption() }), captions);
     QCOMPARE(visibleWindows(), QStringList { u"Form3"_s });
-    QVERIFY(m_ends.isEmpty());
-    QVERIFY(m_failures.isEmpty());
+    QVERIFY(m_program.ends.isEmpty());
+    QVERIFY(m_program.failures.isEmpty());
 }
 
 QTEST_MAIN(TestForm3)

@@ -2,6 +2,8 @@
 // eight shortcut buttons with their action names and outlined keyboards, the
 // back button that resets the page, and the picture objects the images share.
 
+#include "support.h"
+
 #include "forms/runtime.h"
 #include "forms/widgets.h"
 #include "windows/form1.h"
@@ -12,9 +14,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <memory>
-
 using forms::window;
+using support::click;
 
 namespace {
 
@@ -39,11 +40,6 @@ const KeyRect leftCtrl { 4, 25, 99, 116 };
 QImage pixels(const forms::Picture& picture)
 {
     return picture->toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-void click(forms::CommandButton& button)
-{
-    QTest::mouseClick(button.button(), Qt::LeftButton);
 }
 
 forms::CommandButton& button(Form4& page, const QString& name)
@@ -104,24 +100,17 @@ private:
     // Start window, its start button, then "Далее" of the text-editor row.
     Form4& visit();
 
-    std::unique_ptr<forms::Runtime> m_runtime;
-    QList<QString> m_failures;
+    support::Program m_program;
 };
 
 void TestForm4::init()
 {
-    m_runtime = std::make_unique<forms::Runtime>();
-    m_failures.clear();
-    m_runtime->setEndHook([](int) { });
-    m_runtime->setFailureReporter([this](const forms::Error& error) {
-        m_failures.append(error.kind() + u' ' + error.object() + u'.' + error.member());
-    });
-    window<Form1>().show();
+    m_program.start();
 }
 
 void TestForm4::cleanup()
 {
-    m_runtime.reset();
+    m_program.stop();
 }
 
 Form4& TestForm4::visit()
@@ -274,22 +263,17 @@ void TestForm4::shortcut()
     QCOMPARE(button(page, buttonName).caption(), caption);
 
     // The handler names the action first, then shows the store's picture.
-    QStringList steps;
-    m_runtime->setFailureHook([&steps](QStringView kind, QStringView object, QStringView member) {
-        if (kind == u"Label" || kind == u"Image")
-            steps.append(object.toString() + u'.' + member.toString());
-        return false;
-    });
+    m_program.recordOperations();
     click(button(page, buttonName));
-    m_runtime->setFailureHook({});
-    QCOMPARE(steps,
+    m_program.runtime().setFailureHook({});
+    QCOMPARE(support::operationsOf(m_program.operations, { u"Label", u"Image" }),
         (QStringList { u"Form4.l1(1).Caption"_s, u"Form4."_s + storeName + u".Picture"_s, u"Form4.I1.Picture"_s }));
 
     QCOMPARE(actionLabel(page), action);
     QCOMPARE(display(page).get(), stored.get());
     QCOMPARE(chosen.imageWidget()->picture().get(), stored.get());
     QVERIFY(!chosen.widget()->isVisible());
-    QVERIFY(m_failures.isEmpty());
+    QVERIFY(m_program.failures.isEmpty());
 
     // On the pixels: the plain keyboard with exactly the two key edges in red.
     const QImage plain = pixels(page.I.imageWidget()->picture());
@@ -354,32 +338,27 @@ void TestForm4::backResetsThePage()
     visit();
     QCOMPARE(display(page).get(), page.I.imageWidget()->picture().get());
     QCOMPARE(actionLabel(page), QString());
-    QVERIFY(m_failures.isEmpty());
+    QVERIFY(m_program.failures.isEmpty());
 }
 
 void TestForm4::backOrder()
 {
     Form4& page = visit();
     click(page.Command2);
-    QStringList steps;
-    m_runtime->setFailureHook([&steps](QStringView kind, QStringView object, QStringView member) {
-        if (kind == u"Form" || kind == u"Label" || kind == u"Image")
-            steps.append(object.toString() + u'.' + member.toString());
-        return false;
-    });
+    m_program.recordOperations();
     click(page.Command9);
-    QCOMPARE(steps,
+    QCOMPARE(support::operationsOf(m_program.operations, { u"Form", u"Label", u"Image" }),
         (QStringList { u"Form2.Show"_s, u"Form4.Hide"_s, u"Form4.I.Picture"_s, u"Form4.I1.Picture"_s,
             u"Form4.l1(1).Caption"_s }));
 }
 
 void TestForm4::firstReferenceByReadingACaption()
 {
-    QVERIFY(!m_runtime->exists<Form4>());
+    QVERIFY(!m_program.runtime().exists<Form4>());
     QCOMPARE(window<Form4>().Command3.caption(), u"Ctrl+C"_s);
     Form4& page = window<Form4>();
     QVERIFY(!page.isVisible());
-    QCOMPARE(m_runtime->windows().size(), std::size_t(2));
+    QCOMPARE(m_program.runtime().windows().size(), std::size_t(2));
 
     const forms::Picture own = display(page);
     QCOMPARE(&visit(), &page);
@@ -409,11 +388,9 @@ void TestForm4::failedActionLabelKeepsThePicture()
 {
     Form4& page = visit();
     click(page.Command2);
-    m_runtime->setFailureHook([](QStringView kind, QStringView object, QStringView member) {
-        return kind == u"Label" && object == u"Form4.l1(1)" && member == u"Caption";
-    });
+    m_program.failOn(u"Label", u"Form4.l1(1)", u"Caption");
     click(page.Command3);
-    QCOMPARE(m_failures, QList<QString> { u"Label Form4.l1(1).Caption"_s });
+    QCOMPARE(m_program.failures, QList<QString> { u"Label Form4.l1(1).Caption"_s });
     QCOMPARE(actionLabel(page), u"Выделить весь текст"_s);
     QCOMPARE(display(page).get(), page.CA.imageWidget()->picture().get());
 }

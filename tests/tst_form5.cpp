@@ -2,6 +2,8 @@
 // the topic buttons and the back button driven through the real buttons, and
 // the Tab order.
 
+#include "support.h"
+
 #include "content/topics.h"
 #include "forms/runtime.h"
 #include "forms/widgets.h"
@@ -18,9 +20,11 @@
 #include <QTest>
 
 #include <algorithm>
-#include <memory>
 
 using forms::window;
+using support::click;
+using support::fromView;
+using support::visibleWindows;
 
 namespace {
 
@@ -56,26 +60,6 @@ QList<int> visibleTopics(Form5& f)
             visible.append(topic);
     }
     return visible;
-}
-
-QStringList visibleWindows()
-{
-    QStringList names;
-    for (forms::Window* w : forms::Runtime::current().windows()) {
-        if (w->isVisible())
-            names.append(w->name());
-    }
-    return names;
-}
-
-void click(forms::CommandButton& button)
-{
-    QTest::mouseClick(button.button(), Qt::LeftButton);
-}
-
-QString fromView(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // Text pixels: the labels draw in the platform's black, far darker than the
@@ -117,32 +101,18 @@ private Q_SLOTS:
 private:
     // Start button of the start window, then "Далее" beside "На Yandex-почте".
     Form5& enterPage();
-    // Records every operation the handlers ask of the runtime, failing none.
-    void recordOperations();
 
-    std::unique_ptr<forms::Runtime> m_runtime;
-    QStringList m_operations;
-    QList<int> m_ends;
-    QStringList m_failures;
+    support::Program m_program;
 };
 
 void TestForm5::init()
 {
-    m_runtime = std::make_unique<forms::Runtime>();
-    m_operations.clear();
-    m_ends.clear();
-    m_failures.clear();
-    m_runtime->setEndHook([this](int status) { m_ends.append(status); });
-    m_runtime->setFailureReporter([this](const forms::Error& error) {
-        m_failures.append(error.kind() + u' ' + error.object() + u'.' + error.member());
-        forms::Runtime::current().end(1);
-    });
-    window<Form1>().show();
+    m_program.start();
 }
 
 void TestForm5::cleanup()
 {
-    m_runtime.reset();
+    m_program.stop();
 }
 
 Form5& TestForm5::enterPage()
@@ -150,14 +120,6 @@ Form5& TestForm5::enterPage()
     click(window<Form1>().Command1);
     click(window<Form2>().Command3);
     return window<Form5>();
-}
-
-void TestForm5::recordOperations()
-{
-    m_runtime->setFailureHook([this](QStringView kind, QStringView object, QStringView member) {
-        m_operations.append(kind.toString() + u' ' + object.toString() + u'.' + member.toString());
-        return false;
-    });
 }
 
 void TestForm5::captions_data()
@@ -384,7 +346,7 @@ void TestForm5::generalThenReading()
     QCOMPARE(visibleTopics(f), QList<int> { 1 });
     click(f.Command5);
     QCOMPARE(visibleTopics(f), QList<int> { 3 });
-    QVERIFY(m_failures.isEmpty());
+    QVERIFY(m_program.failures.isEmpty());
 }
 
 void TestForm5::topicButtons_data()
@@ -413,18 +375,18 @@ void TestForm5::topicButtons()
         click(topicButton(f, before));
     const QString heading = f.l1.item(0).caption();
 
-    recordOperations();
+    m_program.recordOperations();
     click(topicButton(f, topic));
 
     // The five visibilities are set in order, each one explicitly, and nothing
     // else is touched.
-    QCOMPARE(m_operations,
+    QCOMPARE(m_program.operations,
         (QStringList { u"Label Form5.y1.Visible"_s, u"Label Form5.y2.Visible"_s, u"Label Form5.y3.Visible"_s,
             u"Label Form5.y4.Visible"_s, u"Label Form5.y5.Visible"_s }));
     QCOMPARE(visibleTopics(f), QList<int> { topic });
     QCOMPARE(visibleWindows(), QStringList { u"Form5"_s });
     QCOMPARE(f.l1.item(0).caption(), heading);
-    QVERIFY(m_failures.isEmpty());
+    QVERIFY(m_program.failures.isEmpty());
 }
 
 void TestForm5::back_data()
@@ -444,9 +406,9 @@ void TestForm5::back()
     if (shown > 0)
         click(topicButton(f, shown));
 
-    recordOperations();
+    m_program.recordOperations();
     click(f.Command6);
-    QCOMPARE(m_operations,
+    QCOMPARE(m_program.operations,
         (QStringList { u"Form Form5.Hide"_s, u"Form Form2.Show"_s, u"Label Form5.y1.Visible"_s,
             u"Label Form5.y2.Visible"_s, u"Label Form5.y3.Visible"_s, u"Label Form5.y4.Visible"_s,
             u"Label Form5.y5.Visible"_s }));
@@ -458,7 +420,7 @@ void TestForm5::back()
     QCOMPARE(visibleWindows(), QStringList { u"Form5"_s });
     QCOMPARE(&window<Form5>(), &f);
     QCOMPARE(visibleTopics(f), QList<int> {});
-    QVERIFY(m_failures.isEmpty());
+    QVERIFY(m_program.failures.isEmpty());
 }
 
 void TestForm5::failureStopsAHandler_data()
@@ -493,22 +455,20 @@ void TestForm5::failureStopsAHandler()
 
     Form5& f = enterPage();
     click(topicButton(f, shown));
-    m_runtime->setFailureHook([&failing](QStringView kind, QStringView object, QStringView member) {
-        return kind.toString() + u' ' + object.toString() + u'.' + member.toString() == failing;
-    });
+    m_program.failOn(failing);
     click(clicked > 0 ? topicButton(f, clicked) : f.Command6);
     QCOMPARE(visibleTopics(f), after);
     QCOMPARE(visibleWindows(), windows);
-    QCOMPARE(m_failures, QStringList { failing });
-    QCOMPARE(m_ends, QList<int> { 1 });
+    QCOMPARE(m_program.failures, QStringList { failing });
+    QCOMPARE(m_program.ends, QList<int> { 1 });
 }
 
 void TestForm5::readBeforeTheFirstVisit()
 {
     const QString caption = forms::window<Form5>().y3.caption();
     QCOMPARE(caption.size(), 465);
-    QVERIFY(m_runtime->exists<Form5>());
-    QVERIFY(!m_runtime->exists<Form2>());
+    QVERIFY(m_program.runtime().exists<Form5>());
+    QVERIFY(!m_program.runtime().exists<Form2>());
     QCOMPARE(visibleWindows(), QStringList { u"Form1"_s });
     Form5& f = window<Form5>();
     QCOMPARE(visibleTopics(f), QList<int> {});
@@ -539,15 +499,15 @@ void TestForm5::clicksOnLabelsDoNothing()
         click(topicButton(f, shown));
     QWidget* widget = target > 0 ? topicLabel(f, target).widget() : f.l1.item(0).widget();
 
-    recordOperations();
+    m_program.recordOperations();
     for (Qt::MouseButton button : { Qt::LeftButton, Qt::RightButton, Qt::MiddleButton }) {
         QTest::mouseClick(widget, button, {}, QPoint(5, 5));
         QTest::mouseDClick(widget, button, {}, QPoint(5, 5));
     }
-    QCOMPARE(m_operations, QStringList {});
+    QCOMPARE(m_program.operations, QStringList {});
     QCOMPARE(visibleTopics(f), shown > 0 ? QList<int> { shown } : QList<int> {});
     QCOMPARE(visibleWindows(), QStringList { u"Form5"_s });
-    QVERIFY(m_ends.isEmpty());
+    QVERIFY(m_program.ends.isEmpty());
 }
 
 void TestForm5::tabOrder()

@@ -1,3 +1,5 @@
+#include "support.h"
+
 #include "forms/runtime.h"
 #include "forms/widgets.h"
 #include "windows/form1.h"
@@ -12,29 +14,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <memory>
-
 using forms::window;
-
-namespace {
-
-// Which of the five windows are visible, by name.
-QStringList visibleWindows()
-{
-    QStringList names;
-    for (forms::Window* w : forms::Runtime::current().windows()) {
-        if (w->isVisible())
-            names.append(w->name());
-    }
-    return names;
-}
-
-void click(forms::CommandButton& button)
-{
-    QTest::mouseClick(button.button(), Qt::LeftButton);
-}
-
-} // namespace
+using support::click;
+using support::visibleWindows;
 
 class TestRuntime : public QObject {
     Q_OBJECT
@@ -60,37 +42,26 @@ private Q_SLOTS:
     void framesOfAllWindows();
 
 private:
-    std::unique_ptr<forms::Runtime> m_runtime;
-    QList<int> m_ends;
-    QList<QString> m_failures;
+    support::Program m_program;
 };
 
 void TestRuntime::init()
 {
-    m_runtime = std::make_unique<forms::Runtime>();
-    m_ends.clear();
-    m_failures.clear();
-    m_runtime->setEndHook([this](int status) { m_ends.append(status); });
-    m_runtime->setFailureReporter([this](const forms::Error& error) {
-        m_failures.append(error.kind() + u' ' + error.object() + u'.' + error.member());
-        forms::Runtime::current().end(1);
-    });
-    // The start-up: the startup window is created and shown.
-    window<Form1>().show();
+    m_program.start();
 }
 
 void TestRuntime::cleanup()
 {
-    m_runtime.reset();
+    m_program.stop();
 }
 
 void TestRuntime::startState()
 {
-    QCOMPARE(m_runtime->windows().size(), std::size_t(1));
-    QVERIFY(!m_runtime->exists<Form2>());
-    QVERIFY(!m_runtime->exists<Form3>());
-    QVERIFY(!m_runtime->exists<Form4>());
-    QVERIFY(!m_runtime->exists<Form5>());
+    QCOMPARE(m_program.runtime().windows().size(), std::size_t(1));
+    QVERIFY(!m_program.runtime().exists<Form2>());
+    QVERIFY(!m_program.runtime().exists<Form3>());
+    QVERIFY(!m_program.runtime().exists<Form4>());
+    QVERIFY(!m_program.runtime().exists<Form5>());
     QCOMPARE(visibleWindows(), QStringList { u"Form1"_s });
 }
 
@@ -115,20 +86,16 @@ void TestRuntime::movesKeepOneWindowAndTheSameInstances()
 
     click(start.Command1);
     QCOMPARE(&window<Form2>(), &menu);
-    QCOMPARE(m_runtime->windows().size(), std::size_t(2));
+    QCOMPARE(m_program.runtime().windows().size(), std::size_t(2));
 }
 
 void TestRuntime::movesShowBeforeHide()
 {
-    QStringList steps;
-    m_runtime->setFailureHook([&steps](QStringView kind, QStringView object, QStringView member) {
-        if (kind == u"Form" && (member == u"Show" || member == u"Hide"))
-            steps.append(object.toString() + u'.' + member.toString());
-        return false;
-    });
+    m_program.recordOperations();
     click(window<Form1>().Command1);
     click(window<Form2>().Command1);
-    QCOMPARE(steps, (QStringList { u"Form2.Show"_s, u"Form1.Hide"_s, u"Form1.Show"_s, u"Form2.Hide"_s }));
+    QCOMPARE(support::moves(m_program.operations),
+        (QStringList { u"Form2.Show"_s, u"Form1.Hide"_s, u"Form1.Show"_s, u"Form2.Hide"_s }));
 }
 
 void TestRuntime::form1Layout_data()
@@ -228,7 +195,7 @@ void TestRuntime::credits()
         QCOMPARE(f.l4.labelWidget()->caption(), start);
     }
     QCOMPARE(visibleWindows(), QStringList { u"Form1"_s });
-    QVERIFY(m_ends.isEmpty());
+    QVERIFY(m_program.ends.isEmpty());
 }
 
 void TestRuntime::releaseWhileAnotherButtonIsHeld()
@@ -248,27 +215,23 @@ void TestRuntime::failureStopsTheHandler()
 {
     Form1& f = window<Form1>();
     const QString start = f.l4.labelWidget()->caption();
-    m_runtime->setFailureHook([](QStringView kind, QStringView object, QStringView member) {
-        return kind == u"Label" && object == u"Form1.l4" && member == u"Caption";
-    });
+    m_program.failOn(u"Label", u"Form1.l4", u"Caption");
     QTest::mousePress(f.Label4.widget(), Qt::LeftButton, {}, QPoint(5, 5));
 
     // The first step ran, the failing one changed nothing, and the failure was
     // reported by the kind of control and the member, then the program ended.
     QCOMPARE(f.l3.labelWidget()->caption().size(), 38);
     QCOMPARE(f.l4.labelWidget()->caption(), start);
-    QCOMPARE(m_failures, QList<QString> { u"Label Form1.l4.Caption"_s });
-    QCOMPARE(m_ends, QList<int> { 1 });
+    QCOMPARE(m_program.failures, QList<QString> { u"Label Form1.l4.Caption"_s });
+    QCOMPARE(m_program.ends, QList<int> { 1 });
 }
 
 void TestRuntime::failedShowLeavesTheWindow()
 {
-    m_runtime->setFailureHook([](QStringView kind, QStringView object, QStringView member) {
-        return kind == u"Form" && object == u"Form2" && member == u"Show";
-    });
+    m_program.failOn(u"Form", u"Form2", u"Show");
     click(window<Form1>().Command1);
     QCOMPARE(visibleWindows(), QStringList { u"Form1"_s });
-    QCOMPARE(m_failures, QList<QString> { u"Form Form2.Show"_s });
+    QCOMPARE(m_program.failures, QList<QString> { u"Form Form2.Show"_s });
 }
 
 void TestRuntime::exitEndsTheProgram()
@@ -277,20 +240,20 @@ void TestRuntime::exitEndsTheProgram()
     click(f.Command1);
     click(window<Form2>().Command1);
     QTest::mouseClick(f.Label1.widget(), Qt::LeftButton);
-    QCOMPARE(m_ends, QList<int> { 0 });
+    QCOMPARE(m_program.ends, QList<int> { 0 });
 
     // A press that is released outside the label is no click.
-    m_ends.clear();
+    m_program.ends.clear();
     QTest::mousePress(f.Label1.widget(), Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(f.Label1.widget(), Qt::LeftButton, {}, QPoint(200, 5));
-    QVERIFY(m_ends.isEmpty());
+    QVERIFY(m_program.ends.isEmpty());
 }
 
 void TestRuntime::closingAWindowEndsTheProgram()
 {
     click(window<Form1>().Command1);
     window<Form2>().widget()->close();
-    QCOMPARE(m_ends, QList<int> { 0 });
+    QCOMPARE(m_program.ends, QList<int> { 0 });
 }
 
 void TestRuntime::framesOfAllWindows_data()
@@ -317,7 +280,7 @@ void TestRuntime::framesOfAllWindows()
     window<Form4>();
     window<Form5>();
     QWidget* surface = nullptr;
-    for (forms::Window* w : m_runtime->windows()) {
+    for (forms::Window* w : m_program.runtime().windows()) {
         if (w->name() == QLatin1String(QTest::currentDataTag()))
             surface = w->widget();
     }

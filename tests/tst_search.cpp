@@ -1,3 +1,5 @@
+#include "support.h"
+
 #include "content/topics.h"
 #include "forms/runtime.h"
 #include "forms/widgets.h"
@@ -17,11 +19,12 @@
 #include <QTest>
 
 #include <array>
-#include <memory>
 #include <random>
 #include <string>
 
 using forms::window;
+using support::click;
+using support::visibleWindows;
 
 namespace {
 
@@ -68,27 +71,12 @@ QString units(std::initializer_list<char16_t> codeUnits)
     return QString::fromUtf16(std::data(codeUnits), static_cast<qsizetype>(codeUnits.size()));
 }
 
-QStringList visibleWindows()
-{
-    QStringList names;
-    for (forms::Window* w : forms::Runtime::current().windows()) {
-        if (w->isVisible())
-            names.append(w->name());
-    }
-    return names;
-}
-
 QStringList existingWindows()
 {
     QStringList names;
     for (forms::Window* w : forms::Runtime::current().windows())
         names.append(w->name());
     return names;
-}
-
-void click(forms::CommandButton& button)
-{
-    QTest::mouseClick(button.button(), Qt::LeftButton);
 }
 
 // How a text reaches the search box: typed key by key (one key event per
@@ -195,39 +183,20 @@ private Q_SLOTS:
     void failureStopsTheSearch();
 
 private:
-    void start();
     void search(const QString& query);
     QStringList shownEntries();
 
-    std::unique_ptr<forms::Runtime> m_runtime;
-    QStringList m_failures;
-    QList<int> m_ends;
+    support::Program m_program;
 };
 
 void TestSearch::init()
 {
-    start();
+    m_program.start();
 }
 
 void TestSearch::cleanup()
 {
-    m_runtime.reset();
-}
-
-// A fresh program: the runtime, the test hooks, and the start window shown as
-// the start-up shows it.
-void TestSearch::start()
-{
-    m_runtime.reset();
-    m_runtime = std::make_unique<forms::Runtime>();
-    m_failures.clear();
-    m_ends.clear();
-    m_runtime->setEndHook([this](int status) { m_ends.append(status); });
-    m_runtime->setFailureReporter([this](const forms::Error& error) {
-        m_failures.append(error.kind() + u' ' + error.object() + u'.' + error.member());
-        forms::Runtime::current().end(1);
-    });
-    window<Form1>().show();
+    m_program.stop();
 }
 
 void TestSearch::search(const QString& query)
@@ -340,8 +309,8 @@ void TestSearch::awkwardInput()
     click(window<Form1>().Command2);
     QCOMPARE(shownEntries(), titlesOf(rows));
     QVERIFY(window<Form1>().lt1.isVisible());
-    QVERIFY(m_failures.isEmpty());
-    QVERIFY(m_ends.isEmpty());
+    QVERIFY(m_program.failures.isEmpty());
+    QVERIFY(m_program.ends.isEmpty());
 }
 
 // Random queries cut from the texts the search reads, with random edits, give
@@ -484,7 +453,7 @@ void TestSearch::searchCreatesPagesHidden()
     QVERIFY(f.lt1.isVisible());
     QCOMPARE(existingWindows(), (QStringList { u"Form1"_s, u"Form3"_s, u"Form5"_s, u"Form4"_s }));
     QCOMPARE(visibleWindows(), QStringList { u"Form1"_s });
-    for (forms::Window* w : m_runtime->windows()) {
+    for (forms::Window* w : m_program.runtime().windows()) {
         if (w != &f)
             QVERIFY(!w->widget()->isVisible());
     }
@@ -529,7 +498,7 @@ void TestSearch::firstVisitAfterSearch()
     search(u"Ctrl+S"_s);
     const WindowState afterSearch = stateOf(visit());
 
-    start();
+    m_program.start();
     const WindowState withoutSearch = stateOf(visit());
 
     QCOMPARE(afterSearch.controls, withoutSearch.controls);
@@ -601,12 +570,10 @@ void TestSearch::failureStopsTheSearch()
     QFETCH(QStringList, windows);
 
     enter(window<Form1>().t1.lineEdit(), u"Ctrl"_s, Entry::Typed);
-    m_runtime->setFailureHook([failing](QStringView kind, QStringView object, QStringView member) {
-        return failing == kind.toString() + u' ' + object.toString() + u'.' + member.toString();
-    });
+    m_program.failOn(failing);
     click(window<Form1>().Command2);
-    QCOMPARE(m_failures, QStringList { failing });
-    QCOMPARE(m_ends, QList<int> { 1 });
+    QCOMPARE(m_program.failures, QStringList { failing });
+    QCOMPARE(m_program.ends, QList<int> { 1 });
     QCOMPARE(shownEntries(), entries);
     QVERIFY(!window<Form1>().lt1.list()->isVisible());
     QCOMPARE(existingWindows(), windows);
