@@ -6,6 +6,7 @@
 #include "jpegfile.h"
 #include "photos.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -52,8 +53,32 @@ int main(int argc, char** argv)
     qInstallMessageHandler(defaultHandler);
 
     const QStringList args = app.arguments();
+    // The desktop's icon theme takes the program icon as PNG files: the 32-bit
+    // images of the very drawing that app.ico holds, one file per size.
+    if (args.size() == 3 && args.at(1) == QStringLiteral("--app-icon-png")) {
+        try {
+            const QDir out(args.at(2));
+            if (!QDir().mkpath(out.path()))
+                throw std::runtime_error("cannot create " + out.path().toStdString());
+            for (const pictures::IconImage& icon : pictures::drawAppIcon()) {
+                if (icon.bitsPerPixel != 32)
+                    continue;
+                QByteArray png;
+                QBuffer buffer(&png);
+                buffer.open(QIODevice::WriteOnly);
+                if (!icon.image.save(&buffer, "PNG"))
+                    throw std::runtime_error("cannot encode the program icon as PNG");
+                writeFile(out.filePath(QStringLiteral("app-%1.png").arg(icon.image.width())), png);
+            }
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "vorsilan-pictures: %s\n", error.what());
+            return 1;
+        }
+        return 0;
+    }
     if (args.size() < 2 || args.size() > 3) {
-        std::fprintf(stderr, "usage: vorsilan-pictures OUTPUT_FOLDER [FONT_FILE]\n");
+        std::fprintf(stderr, "usage: vorsilan-pictures OUTPUT_FOLDER [FONT_FILE]\n"
+                             "       vorsilan-pictures --app-icon-png OUTPUT_FOLDER\n");
         return 2;
     }
     const QDir out(args.at(1));
