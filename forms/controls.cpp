@@ -35,7 +35,7 @@ QRect pixels(const Rect& rect)
 QFont controlFont(double points)
 {
     QFont font;
-    font.setFamilies({ QStringLiteral("Candara"), QStringLiteral("Carlito") });
+    font.setFamily(Runtime::current().controlFamily());
     font.setBold(true);
     font.setPixelSize(qRound(points * 96.0 / 72.0));
     return font;

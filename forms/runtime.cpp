@@ -28,7 +28,14 @@ Runtime::Runtime()
     s_current = this;
     // The windows ask for Candara; Carlito, embedded at build time, stands in
     // wherever Candara is missing, so the layout is the same on every machine.
+    // The face is chosen once here: asking for a missing family on every
+    // control would send each font match through the fallback search.
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/Carlito-Bold.ttf"));
+    // The list of installed families is read as it is: asking for one family
+    // by name would also resolve fontconfig's aliases, which costs more than
+    // the rest of the start-up.
+    m_controlFamily = QFontDatabase::families().contains(QStringLiteral("Candara")) ? QStringLiteral("Candara")
+                                                                                     : QStringLiteral("Carlito");
     // The layouts are absolute, so every machine draws the controls with the
     // same style.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

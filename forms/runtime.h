@@ -79,6 +79,9 @@ public:
     // Raises the runtime's error if the failure hook says this operation fails.
     void check(QStringView kind, QStringView object, QStringView member) const;
 
+    // The face of every control's font: Candara, or Carlito where it is missing.
+    const QString& controlFamily() const { return m_controlFamily; }
+
     // The background picture that every window shows.
     const QPixmap& background() const { return m_background; }
 
@@ -102,6 +105,7 @@ private:
     FailureHook m_failureHook;
     std::function<void(const Error&)> m_reporter;
     std::function<void(int)> m_endHook;
+    QString m_controlFamily;
     QPixmap m_background;
     QPoint m_place;
     bool m_placed = false;

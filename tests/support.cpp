@@ -4,6 +4,7 @@
 #include "forms/window.h"
 #include "windows/form1.h"
 
+#include <QFontDatabase>
 #include <QPoint>
 #include <QPushButton>
 #include <QRegion>
@@ -129,6 +130,11 @@ QRect inkBox(const QImage& image, const QRect& band, int alphaAbove)
 QRect inkBox(const QImage& image)
 {
     return inkBox(image, image.rect(), 0);
+}
+
+QString controlFace()
+{
+    return QFontDatabase::hasFamily(u"Candara"_s) ? u"Candara"_s : u"Carlito"_s;
 }
 
 } // namespace support

@@ -74,6 +74,10 @@ void click(forms::CommandButton& button);
 // The code units of a view, as they stand.
 QString fromView(std::u16string_view text);
 
+// The face every control's font must name: Candara where it is installed, else
+// the embedded Carlito.
+QString controlFace();
+
 // What a widget paints by itself, its children included, on a transparent
 // ground.
 QImage paintedAlone(QWidget* widget);
