@@ -74,6 +74,10 @@ void click(forms::CommandButton& button);
 // The code units of a view, as they stand.
 QString fromView(std::u16string_view text);
 
+// The section titles of the search, in catalogue order, written out here so
+// that the tests do not take them from the code under test.
+extern const QStringList titles;
+
 // The face every control's font must name: Candara where it is installed, else
 // the embedded Carlito.
 QString controlFace();

@@ -42,25 +42,6 @@ namespace {
 
 constexpr quint64 fixedSeed = 19470815;
 
-// The section titles, in catalogue order: the model's own copy.
-const std::array<QString, 15> titles {
-    u"При работе в Windows"_s,
-    u"При работе в браузере"_s,
-    u"Общие на Yandex-почте"_s,
-    u"Список писем на Yandex-почте"_s,
-    u"Чтение письма на Yandex-почте"_s,
-    u"Написание письма на Yandex-почте"_s,
-    u"Персональные кнопки на Yandex-почте"_s,
-    u"При работе с текстовыми редакторами (Изменить вид шрифта)"_s,
-    u"При работе с текстовыми редакторами (Выделить весь текст)"_s,
-    u"При работе с текстовыми редакторами (Скопировать выделенный текст)"_s,
-    u"При работе с текстовыми редакторами (Вставить выделенный текст)"_s,
-    u"При работе с текстовыми редакторами (Отмена действия)"_s,
-    u"При работе с текстовыми редакторами (Вернуть предыдущее действие)"_s,
-    u"При работе с текстовыми редакторами (Открыть документ)"_s,
-    u"При работе с текстовыми редакторами (Сохранить документ)"_s,
-};
-
 // The length of every topic text and the caption of every shortcut button, as
 // the pages promise them; the captions read before the walk must match.
 constexpr std::array<int, 7> topicLengths { 775, 701, 575, 905, 465, 173, 362 };
@@ -668,7 +649,7 @@ void TestModel::modelSearch()
     m_model.lt1.clear();
     for (int row = 0; row < 15; ++row) {
         if (contains(m_sources[row], m_model.t1))
-            m_model.lt1.append(titles[row]);
+            m_model.lt1.append(support::titles[row]);
     }
     m_model.lt1Visible = true;
     m_model.exists[3] = m_model.exists[4] = m_model.exists[5] = true;
@@ -698,7 +679,7 @@ QString TestModel::randomQuery()
 // never reads), mostly beginning where a word begins.
 QString TestModel::substringQuery()
 {
-    const QString& text = chance(90) ? m_sources[pick(15)] : titles[std::size_t(pick(15))];
+    const QString& text = chance(90) ? m_sources[pick(15)] : support::titles[pick(15)];
     qsizetype start = pick(int(text.size()));
     if (chance(75)) {
         while (start > 0 && text[start] == u' ')

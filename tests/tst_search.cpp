@@ -25,28 +25,9 @@
 using forms::window;
 using support::click;
 using support::visibleWindows;
+using support::titles;
 
 namespace {
-
-// The section titles, written out here so that the tests do not take them
-// from the code under test. Rows are numbered from 1 as the catalogue counts.
-const QStringList titles {
-    u"При работе в Windows"_s,
-    u"При работе в браузере"_s,
-    u"Общие на Yandex-почте"_s,
-    u"Список писем на Yandex-почте"_s,
-    u"Чтение письма на Yandex-почте"_s,
-    u"Написание письма на Yandex-почте"_s,
-    u"Персональные кнопки на Yandex-почте"_s,
-    u"При работе с текстовыми редакторами (Изменить вид шрифта)"_s,
-    u"При работе с текстовыми редакторами (Выделить весь текст)"_s,
-    u"При работе с текстовыми редакторами (Скопировать выделенный текст)"_s,
-    u"При работе с текстовыми редакторами (Вставить выделенный текст)"_s,
-    u"При работе с текстовыми редакторами (Отмена действия)"_s,
-    u"При работе с текстовыми редакторами (Вернуть предыдущее действие)"_s,
-    u"При работе с текстовыми редакторами (Открыть документ)"_s,
-    u"При работе с текстовыми редакторами (Сохранить документ)"_s,
-};
 
 QStringList titlesOf(const QList<int>& rows)
 {
