@@ -59,6 +59,14 @@ QWidget* prepare(QWidget* widget, Window* window, const QString& name, const Pro
 
 Picture loadPicture(const QString& path, int size)
 {
+    // Every image holds a picture object of its own; the decoded pixels behind
+    // the objects are shared, so a picture is decoded once however many
+    // images show it.
+    return std::make_shared<const QPixmap>(Runtime::current().decodedPicture(path, size));
+}
+
+QPixmap decodePicture(const QString& path, int size)
+{
     QImageReader reader(path);
     QImage best;
     do {
@@ -72,7 +80,7 @@ Picture loadPicture(const QString& path, int size)
         if (exact)
             break;
     } while (reader.jumpToNextImage());
-    return std::make_shared<const QPixmap>(QPixmap::fromImage(best));
+    return QPixmap::fromImage(best);
 }
 
 // --- Control ---------------------------------------------------------------

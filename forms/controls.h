@@ -55,6 +55,10 @@ using Picture = std::shared_ptr<const QPixmap>;
 // an icon (the largest when size is 0), or the whole of any other image.
 Picture loadPicture(const QString& path, int size = 0);
 
+// Decodes that image; the runtime keeps what it decodes for the next image that
+// shows the same picture.
+QPixmap decodePicture(const QString& path, int size);
+
 // The mouse event of a label: which button (1 left, 2 right, 4 middle), the
 // Shift, Ctrl and Alt state (1, 2, 4), and the position in twips.
 struct MouseEvent {

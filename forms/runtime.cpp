@@ -1,5 +1,6 @@
 #include "forms/runtime.h"
 
+#include "forms/controls.h"
 #include "forms/window.h"
 
 #include <QApplication>
@@ -113,6 +114,15 @@ void Runtime::check(QStringView kind, QStringView object, QStringView member) co
 {
     if (m_failureHook && m_failureHook(kind, object, member))
         throw Error(kind.toString(), object.toString(), member.toString());
+}
+
+const QPixmap& Runtime::decodedPicture(const QString& path, int size)
+{
+    const auto key = std::make_pair(path, size);
+    auto found = m_decodedPictures.find(key);
+    if (found == m_decodedPictures.end())
+        found = m_decodedPictures.emplace(key, decodePicture(path, size)).first;
+    return found->second;
 }
 
 QPoint Runtime::placeFor(const Window& shown) const

@@ -8,6 +8,7 @@
 #include <QStringView>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <typeindex>
 #include <utility>
@@ -82,6 +83,9 @@ public:
     // The face of every control's font: Candara, or Carlito where it is missing.
     const QString& controlFamily() const { return m_controlFamily; }
 
+    // A picture decoded from the embedded resources, decoded on first use.
+    const QPixmap& decodedPicture(const QString& path, int size);
+
     // The background picture that every window shows.
     const QPixmap& background() const { return m_background; }
 
@@ -106,6 +110,7 @@ private:
     std::function<void(const Error&)> m_reporter;
     std::function<void(int)> m_endHook;
     QString m_controlFamily;
+    std::map<std::pair<QString, int>, QPixmap> m_decodedPictures;
     QPixmap m_background;
     QPoint m_place;
     bool m_placed = false;
