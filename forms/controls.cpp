@@ -95,7 +95,10 @@ Control::Control(Window* window, QString name, QStringView kind, QWidget* widget
 
 void Control::check(QStringView member) const
 {
-    Runtime::current().check(m_kind, qualifiedName(*m_window, m_name), member);
+    // The control's full name is only made when a hook may need it.
+    Runtime& runtime = Runtime::current();
+    if (runtime.hasFailureHook())
+        runtime.check(m_kind, qualifiedName(*m_window, m_name), member);
 }
 
 QString qualifiedName(const Window& window, const QString& name)

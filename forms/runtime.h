@@ -98,6 +98,7 @@ public:
     // program instead of a message box and the real end.
     using FailureHook = std::function<bool(QStringView kind, QStringView object, QStringView member)>;
     void setFailureHook(FailureHook hook) { m_failureHook = std::move(hook); }
+    bool hasFailureHook() const { return bool(m_failureHook); }
     void setFailureReporter(std::function<void(const Error&)> reporter) { m_reporter = std::move(reporter); }
     void setEndHook(std::function<void(int status)> hook) { m_endHook = std::move(hook); }
 
