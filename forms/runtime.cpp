@@ -41,7 +41,7 @@ Runtime::Runtime()
     // same style.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/app.ico")));
-    m_background.load(QStringLiteral(":/pictures/background.jpg"));
+    m_background = decodePicture(QStringLiteral(":/pictures/background.jpg"), 0);
     // Only the exit label (or a close from outside) ends the program; hiding
     // the last visible window during a move must not.
     QGuiApplication::setQuitOnLastWindowClosed(false);
