@@ -5,10 +5,15 @@
 #include "forms/widgets.h"
 #include "forms/window.h"
 
+#include <QAccessible>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -145,9 +150,8 @@ ImageWidget* Image::imageWidget() const
 // --- Label -----------------------------------------------------------------
 
 Label::Label(Window* window, QString name, const Props& props)
-    : Control(window, std::move(name), u"Label", new LabelWidget(window->widget(), props.align), props)
+    : Control(window, std::move(name), u"Label", new LabelWidget(window->widget(), props.align, props.caption), props)
 {
-    labelWidget()->setCaption(props.caption);
 }
 
 QString Label::caption() const
@@ -177,8 +181,9 @@ int Label::linePitch() const
     return labelWidget()->linePitch();
 }
 
-LabelWidget::LabelWidget(QWidget* parent, Align align)
+LabelWidget::LabelWidget(QWidget* parent, Align align, const QString& caption)
     : QWidget(parent)
+    , m_caption(caption)
     , m_align(align)
 {
     setFocusPolicy(Qt::NoFocus);
@@ -186,8 +191,14 @@ LabelWidget::LabelWidget(QWidget* parent, Align align)
 
 void LabelWidget::setCaption(const QString& caption)
 {
+    if (caption == m_caption)
+        return;
     m_caption = caption;
     update();
+    // Assistive technology reads the caption as the label's name and hears
+    // of every change.
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void LabelWidget::setTopicLayout(std::vector<TopicItem> items, int linePitch)
@@ -215,7 +226,9 @@ void LabelWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setFont(font());
-    painter.setPen(palette().color(QPalette::WindowText));
+    // Labels always lie on the pale background picture, so their text is
+    // black whatever colours the desktop's scheme gives windows.
+    painter.setPen(QColor(Qt::black));
     if (m_topicItems.empty()) {
         const Qt::Alignment align = m_align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
         painter.drawText(rect(), int(align | Qt::AlignTop | Qt::TextWordWrap), m_caption);
@@ -268,7 +281,7 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event)
 // --- CommandButton ---------------------------------------------------------
 
 CommandButton::CommandButton(Window* window, QString name, const Props& props)
-    : Control(window, std::move(name), u"CommandButton", new QPushButton(window->widget()), props)
+    : Control(window, std::move(name), u"CommandButton", new ButtonWidget(window->widget()), props)
 {
     button()->setText(props.caption);
     button()->setAutoDefault(false);
@@ -288,10 +301,29 @@ QString CommandButton::caption() const
     return button()->text();
 }
 
+ButtonWidget::ButtonWidget(QWidget* parent)
+    : QPushButton(parent)
+{
+}
+
+void ButtonWidget::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (enter && modifiers == Qt::NoModifier) {
+        // Like Space, a key held down clicks once.
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 // --- TextBox ---------------------------------------------------------------
 
 TextBox::TextBox(Window* window, QString name, const Props& props)
-    : Control(window, std::move(name), u"TextBox", new QLineEdit(window->widget()), props)
+    : Control(window, std::move(name), u"TextBox", new TextBoxWidget(window->widget()), props)
 {
     // The box takes any text a user can type or paste, however long.
     lineEdit()->setMaxLength(std::numeric_limits<int>::max());
@@ -308,6 +340,77 @@ void TextBox::setText(QStringView text)
 {
     check(u"Text");
     lineEdit()->setText(text.toString());
+}
+
+TextBoxWidget::TextBoxWidget(QWidget* parent)
+    : QLineEdit(parent)
+{
+}
+
+void TextBoxWidget::pasteFirstLine(QClipboard::Mode mode)
+{
+    const QString text = firstLine(QGuiApplication::clipboard()->text(mode)).toString();
+    if (!text.isEmpty() || hasSelectedText())
+        insert(text);
+}
+
+void TextBoxWidget::keyPressEvent(QKeyEvent* event)
+{
+    // Ctrl+V, Shift+Insert and whatever else the desktop binds to pasting.
+    if (event->matches(QKeySequence::Paste) && !isReadOnly()) {
+        pasteFirstLine();
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TextBoxWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    // The middle button pastes the selection where the desktop has one.
+    if (event->button() == Qt::MiddleButton && !isReadOnly() && QGuiApplication::clipboard()->supportsSelection()) {
+        deselect();
+        pasteFirstLine(QClipboard::Selection);
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void TextBoxWidget::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createStandardContextMenu();
+    // The menu's Paste is the one action that Qt ties to the box's own paste;
+    // it is tied to ours instead.
+    for (QAction* action : menu->actions()) {
+        if (QObject::disconnect(action, SIGNAL(triggered()), this, SLOT(paste())))
+            connect(action, &QAction::triggered, this, [this] { pasteFirstLine(); });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void TextBoxWidget::dropEvent(QDropEvent* event)
+{
+    const QString text = event->mimeData()->text();
+    const QStringView line = firstLine(text);
+    if (line.size() == text.size()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    // The box takes only the first line, so the source must keep the whole
+    // text: such a drop is always a copy, never a move.
+    if (line.isEmpty() || !(event->possibleActions() & Qt::CopyAction)) {
+        event->ignore();
+        return;
+    }
+    QMimeData firstLineOnly;
+    firstLineOnly.setText(line.toString());
+    QDropEvent drop(event->position(), Qt::CopyAction, &firstLineOnly, event->buttons(), event->modifiers(),
+        event->type());
+    QLineEdit::dropEvent(&drop);
+    event->setDropAction(Qt::CopyAction);
+    event->setAccepted(drop.isAccepted());
 }
 
 // --- ListBox ---------------------------------------------------------------

@@ -1,5 +1,6 @@
 #include "forms/runtime.h"
 
+#include "forms/accessibility.h"
 #include "forms/controls.h"
 #include "forms/window.h"
 
@@ -11,6 +12,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <QWidget>
 
 #include <cassert>
@@ -24,9 +26,15 @@ Runtime* s_current = nullptr;
 } // namespace
 
 Runtime::Runtime()
+    : m_qtTexts(std::make_unique<QTranslator>())
 {
     assert(!s_current);
     s_current = this;
+    // Qt's own texts (the text box's menu, the buttons of a message box) are
+    // in Russian like the rest of the program, whatever the machine's locale.
+    if (m_qtTexts->load(QStringLiteral(":/translations/qtbase_ru.qm")))
+        QCoreApplication::installTranslator(m_qtTexts.get());
+    installAccessibility();
     // The windows ask for Candara; Carlito, embedded at build time, stands in
     // wherever Candara is missing, so the layout is the same on every machine.
     // The face is chosen once here: asking for a missing family on every

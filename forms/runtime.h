@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+class QTranslator;
 class QWidget;
 
 namespace forms {
@@ -106,6 +107,7 @@ private:
     int exec();
     void report(const Error& error);
 
+    std::unique_ptr<QTranslator> m_qtTexts;
     std::vector<std::pair<std::type_index, std::unique_ptr<Window>>> m_windows;
     FailureHook m_failureHook;
     std::function<void(const Error&)> m_reporter;

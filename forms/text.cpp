@@ -39,4 +39,13 @@ std::size_t inStr(std::u16string_view searched, std::u16string_view sought)
     return 0;
 }
 
+QStringView firstLine(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' || text[i] == u'\n')
+            return text.first(i);
+    }
+    return text;
+}
+
 } // namespace forms

@@ -17,6 +17,11 @@ bool strEqual(std::u16string_view a, std::u16string_view b);
 // when it does not occur. An empty `sought` is found at position 1.
 std::size_t inStr(std::u16string_view searched, std::u16string_view sought);
 
+// What comes before the first line break (CR, LF or CR LF) of a text: all of
+// it when it has none. A one-line text box takes this much of a text that
+// arrives whole.
+QStringView firstLine(QStringView text);
+
 // A Qt text seen as its UTF-16 code units, without a copy.
 inline std::u16string_view utf16(QStringView s)
 {

@@ -2,6 +2,9 @@
 
 #include "forms/controls.h"
 
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QWidget>
 
 // The widgets behind labels and images. Labels and images never take the focus
@@ -13,7 +16,7 @@ class LabelWidget final : public QWidget {
     Q_OBJECT
 
 public:
-    LabelWidget(QWidget* parent, Align align);
+    LabelWidget(QWidget* parent, Align align, const QString& caption);
 
     const QString& caption() const { return m_caption; }
     void setCaption(const QString& caption);
@@ -46,6 +49,8 @@ private:
 };
 
 class ImageWidget final : public QWidget {
+    Q_OBJECT
+
 public:
     explicit ImageWidget(QWidget* parent);
 
@@ -57,6 +62,39 @@ protected:
 
 private:
     Picture m_picture;
+};
+
+// A command button. Enter and keypad Enter on a focused button click it, as
+// Space does; no button is ever its window's default button, so Enter
+// elsewhere in the window clicks none.
+class ButtonWidget final : public QPushButton {
+    Q_OBJECT
+
+public:
+    explicit ButtonWidget(QWidget* parent);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A one-line text box. Text that arrives whole, pasted from the clipboard or
+// the selection or dropped on the box, keeps only what comes before its first
+// line break, as the window system's one-line box does; it goes in at the
+// cursor and replaces the selection. Typed text goes in as typed.
+class TextBoxWidget final : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit TextBoxWidget(QWidget* parent);
+
+    // Pastes the first line of the clipboard (or of the selection).
+    void pasteFirstLine(QClipboard::Mode mode = QClipboard::Clipboard);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 };
 
 } // namespace forms

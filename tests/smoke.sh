@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Starts the real program in a real X server and drives it as a user would:
-# start button, home button, then the exit label, which must end the process
-# with status 0 while the section menu exists hidden.
+# Enter on the focused start button, the home button, the start button, the
+# home button again, then the exit label, which must end the process with
+# status 0 while the section menu exists hidden. The program is started with
+# Qt's own options, which it must ignore, and must print nothing.
 set -euo pipefail
 program=$1
 
 work=$(mktemp -d)
 cleanup() {
     [ -n "${program_pid:-}" ] && kill "$program_pid" 2>/dev/null || true
-    [ -n "${server_pid:-}" ] && kill "$server_pid" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -18,19 +19,13 @@ fail() {
     exit 1
 }
 
-# Let the X server choose a free display and tell us which.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-server_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
-export XDG_RUNTIME_DIR="$work"
-unset QT_QPA_PLATFORM
+[ -n "${DISPLAY:-}" ] || fail "no X server: run me through xvfb.sh"
 
-"$program" &
+# Options Qt would otherwise take: a title for the first window, a style that
+# does not exist and a style sheet.
+echo '* { color: red; }' >"$work/red.qss"
+"$program" -qwindowtitle "Чужой заголовок" -style no-such-style -stylesheet "$work/red.qss" \
+    >"$work/output" 2>&1 &
 program_pid=$!
 
 # Waits until exactly one visible window has the given title; prints its id.
@@ -59,7 +54,19 @@ click_at() {
     xdotool mousemove $((X + x)) $((Y + y)) sleep 0.1 click 1
 }
 
-start=$(visible_window "Ворсилан ") || fail "the start window did not appear"
+start=$(visible_window "Ворсилан ") || fail "the start window did not appear with its own title"
+
+# The start button holds the focus; Enter clicks it. The pointer rests on the
+# title, which takes no click.
+click_at "$start" 180 80
+xdotool key Return
+menu=$(visible_window "Ворсилан") || fail "Enter on the start button did not open the section menu"
+sleep 0.3
+not_visible "Ворсилан " || fail "the start window is still visible after Enter on the start button"
+
+click_at "$menu" 348 348
+start=$(visible_window "Ворсилан ") || fail "the home button did not lead back"
+sleep 0.3
 
 click_at "$start" 348 348
 menu=$(visible_window "Ворсилан") || fail "the section menu did not appear"
@@ -81,4 +88,5 @@ status=0
 wait "$program_pid" || status=$?
 program_pid=""
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
+[ ! -s "$work/output" ] || fail "the program printed: $(cat "$work/output")"
 echo "smoke: passed"
