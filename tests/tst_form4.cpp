@@ -4,6 +4,7 @@
 
 #include "support.h"
 
+#include "content/keyboard.h"
 #include "forms/runtime.h"
 #include "forms/widgets.h"
 #include "windows/form1.h"
@@ -14,26 +15,25 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
+
 using forms::window;
 using support::click;
 
 namespace {
 
-// An outlined key as an inclusive pixel rectangle of the keyboard picture.
-struct KeyRect {
-    int firstColumn;
-    int lastColumn;
-    int firstRow;
-    int lastRow;
+using content::keyboard::KeyRect;
 
-    bool onEdge(int column, int row) const
-    {
-        const bool inside = column >= firstColumn && column <= lastColumn && row >= firstRow && row <= lastRow;
-        return inside
-            && (column == firstColumn || column == lastColumn || row == firstRow || row == lastRow);
-    }
-};
+bool onEdge(const KeyRect& key, int column, int row)
+{
+    const bool inside
+        = column >= key.firstColumn && column <= key.lastColumn && row >= key.firstRow && row <= key.lastRow;
+    return inside
+        && (column == key.firstColumn || column == key.lastColumn || row == key.firstRow || row == key.lastRow);
+}
 
+// The rectangles a shortcut page must outline, written out here rather than
+// taken from the key table: they are what the page has to show.
 const KeyRect leftShift { 3, 44, 80, 96 };
 const KeyRect leftCtrl { 4, 25, 99, 116 };
 
@@ -72,9 +72,54 @@ const forms::Picture& display(Form4& page)
     return page.I1.imageWidget()->picture();
 }
 
+// The pure red rings of an outlined picture, each as the rectangle it frames,
+// found by following red pixels from one to its neighbours.
+QList<KeyRect> redRings(const QImage& image)
+{
+    const QRgb red = qRgb(255, 0, 0);
+    QList<KeyRect> rings;
+    QImage seen(image.size(), QImage::Format_Mono);
+    seen.fill(0);
+    for (int row = 0; row < image.height(); ++row) {
+        for (int column = 0; column < image.width(); ++column) {
+            if (image.pixel(column, row) != red || seen.pixelIndex(column, row))
+                continue;
+            KeyRect ring { column, column, row, row };
+            QList<QPoint> open { QPoint(column, row) };
+            seen.setPixel(column, row, 1);
+            while (!open.isEmpty()) {
+                const QPoint at = open.takeLast();
+                ring.firstColumn = std::min(ring.firstColumn, at.x());
+                ring.lastColumn = std::max(ring.lastColumn, at.x());
+                ring.firstRow = std::min(ring.firstRow, at.y());
+                ring.lastRow = std::max(ring.lastRow, at.y());
+                for (const QPoint step : { QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1) }) {
+                    const QPoint next = at + step;
+                    if (image.valid(next) && image.pixel(next) == red && !seen.pixelIndex(next)) {
+                        seen.setPixel(next, 1);
+                        open.append(next);
+                    }
+                }
+            }
+            rings.append(ring);
+        }
+    }
+    return rings;
+}
+
+// The median grey of count pixels from a point on, one step apart.
+int medianGrey(const QImage& image, QPoint from, QPoint step, int count)
+{
+    QList<int> greys;
+    for (int i = 0; i < count; ++i)
+        greys.append(qGray(image.pixel(from + i * step)));
+    std::sort(greys.begin(), greys.end());
+    return greys.at(greys.size() / 2);
+}
+
 } // namespace
 
-Q_DECLARE_METATYPE(KeyRect)
+Q_DECLARE_METATYPE(content::keyboard::KeyRect)
 
 class TestForm4 : public QObject {
     Q_OBJECT
@@ -89,6 +134,8 @@ private Q_SLOTS:
     void startPictures();
     void shortcut_data();
     void shortcut();
+    void outlinesLieOnDrawnKeys_data();
+    void outlinesLieOnDrawnKeys();
     void repeatedAndSuccessiveClicks();
     void backResetsThePage();
     void backOrder();
@@ -283,7 +330,7 @@ void TestForm4::shortcut()
     for (int row = 0; row < plain.height(); ++row) {
         for (int column = 0; column < plain.width(); ++column) {
             const QRgb expected
-                = first.onEdge(column, row) || second.onEdge(column, row) ? qRgb(255, 0, 0) : plain.pixel(column, row);
+                = onEdge(first, column, row) || onEdge(second, column, row) ? qRgb(255, 0, 0) : plain.pixel(column, row);
             if (outlined.pixel(column, row) != expected)
                 QFAIL(qPrintable(u"pixel %1, %2"_s.arg(column).arg(row)));
             red += outlined.pixel(column, row) != plain.pixel(column, row);
@@ -293,6 +340,73 @@ void TestForm4::shortcut()
         return 2 * (key.lastColumn - key.firstColumn + 1) + 2 * (key.lastRow - key.firstRow - 1);
     };
     QCOMPARE(red, edge(first) + edge(second));
+}
+
+void TestForm4::outlinesLieOnDrawnKeys_data()
+{
+    QTest::addColumn<QString>("storeName");
+
+    QTest::newRow("Shift+F3") << u"SF"_s;
+    QTest::newRow("Ctrl+A") << u"CA"_s;
+    QTest::newRow("Ctrl+C") << u"CC"_s;
+    QTest::newRow("Ctrl+V") << u"CV"_s;
+    QTest::newRow("Ctrl+Z") << u"CZ"_s;
+    QTest::newRow("Ctrl+Y") << u"CY"_s;
+    QTest::newRow("Ctrl+O") << u"CO"_s;
+    QTest::newRow("Ctrl+S") << u"CS"_s;
+}
+
+// Each red ring of a shortcut picture must frame a key of the keyboard as it
+// was drawn: under the ring lies the key's lit rim, just within it the key is
+// still brighter than the gap between keys, and just beyond it lies that dark
+// gap. Medians along each side pass over the legends and the JPEG noise. On
+// the drawn keyboard the gap is at most 38 grey, the rim at least 24 and the
+// face at least 11 above it; a ring two pixels off its key puts a side on the
+// gap or on the next key and misses these by far.
+void TestForm4::outlinesLieOnDrawnKeys()
+{
+    QFETCH(QString, storeName);
+
+    Form4& page = visit();
+    // The plain keyboard as the program decoded it from the embedded picture.
+    const QImage plain = pixels(page.I.imageWidget()->picture());
+    const QList<KeyRect> rings = redRings(pixels(store(page, storeName).imageWidget()->picture()));
+    QCOMPARE(rings.size(), 2);
+
+    for (const KeyRect& ring : rings) {
+        const int width = ring.lastColumn - ring.firstColumn + 1;
+        const int height = ring.lastRow - ring.firstRow + 1;
+        struct Side {
+            const char* name;
+            QPoint from; // the first pixel of the side past its corner
+            QPoint along;
+            QPoint outward;
+            int count;
+        };
+        const Side sides[] = {
+            { "left", QPoint(ring.firstColumn, ring.firstRow + 1), QPoint(0, 1), QPoint(-1, 0), height - 2 },
+            { "right", QPoint(ring.lastColumn, ring.firstRow + 1), QPoint(0, 1), QPoint(1, 0), height - 2 },
+            { "top", QPoint(ring.firstColumn + 1, ring.firstRow), QPoint(1, 0), QPoint(0, -1), width - 2 },
+            { "bottom", QPoint(ring.firstColumn + 1, ring.lastRow), QPoint(1, 0), QPoint(0, 1), width - 2 },
+        };
+        for (const Side& side : sides) {
+            const int beyond = medianGrey(plain, side.from + side.outward, side.along, side.count);
+            const int under = medianGrey(plain, side.from, side.along, side.count);
+            const int within = medianGrey(plain, side.from - side.outward, side.along, side.count);
+            const QString where = u"ring %1-%2 x %3-%4, %5 side: grey %6 beyond, %7 under, %8 within"_s
+                                      .arg(ring.firstColumn)
+                                      .arg(ring.lastColumn)
+                                      .arg(ring.firstRow)
+                                      .arg(ring.lastRow)
+                                      .arg(QLatin1StringView(side.name))
+                                      .arg(beyond)
+                                      .arg(under)
+                                      .arg(within);
+            QVERIFY2(beyond <= 45, qPrintable(where));
+            QVERIFY2(under >= beyond + 15, qPrintable(where));
+            QVERIFY2(within >= beyond + 6, qPrintable(where));
+        }
+    }
 }
 
 void TestForm4::repeatedAndSuccessiveClicks()

@@ -1,5 +1,6 @@
 #include "windows/form4.h"
 
+#include "content/keyboard.h"
 #include "content/texts.h"
 #include "forms/widgets.h"
 #include "windows/form2.h"
@@ -10,39 +11,30 @@
 
 namespace {
 
-// A key of the keyboard picture as an inclusive pixel rectangle: first to last
-// column, first to last row, counted from 0 at the top left.
-struct Key {
-    int firstColumn;
-    int lastColumn;
-    int firstRow;
-    int lastRow;
-};
+namespace keys = content::keyboard;
 
-// The two keys that a store's picture outlines.
+// The two keys that a store's picture outlines, taken from the table the
+// keyboard picture is drawn from.
 struct Outline {
     forms::Image Form4::*store;
-    Key first;
-    Key second;
+    keys::KeyRect first;
+    keys::KeyRect second;
 };
 
-constexpr Key leftShift { 3, 44, 80, 96 };
-constexpr Key leftCtrl { 4, 25, 99, 116 };
-
 constexpr Outline outlines[] = {
-    { &Form4::SF, leftShift, { 60, 77, 3, 15 } },
-    { &Form4::CA, leftCtrl, { 37, 53, 60, 77 } },
-    { &Form4::CC, leftCtrl, { 84, 100, 80, 97 } },
-    { &Form4::CV, leftCtrl, { 103, 119, 80, 97 } },
-    { &Form4::CZ, leftCtrl, { 46, 62, 80, 97 } },
-    { &Form4::CY, leftCtrl, { 126, 142, 41, 58 } },
-    { &Form4::CO, leftCtrl, { 183, 199, 41, 58 } },
-    { &Form4::CS, leftCtrl, { 56, 72, 60, 77 } },
+    { &Form4::SF, keys::leftShiftKey, keys::functionKeys.at(3) },
+    { &Form4::CA, keys::leftCtrlKey, keys::homeLetterKeys.of('A') },
+    { &Form4::CC, keys::leftCtrlKey, keys::lowerLetterKeys.of('C') },
+    { &Form4::CV, keys::leftCtrlKey, keys::lowerLetterKeys.of('V') },
+    { &Form4::CZ, keys::leftCtrlKey, keys::lowerLetterKeys.of('Z') },
+    { &Form4::CY, keys::leftCtrlKey, keys::upperLetterKeys.of('Y') },
+    { &Form4::CO, keys::leftCtrlKey, keys::upperLetterKeys.of('O') },
+    { &Form4::CS, keys::leftCtrlKey, keys::homeLetterKeys.of('S') },
 };
 
 // A one-pixel pure red frame along the edges of the key; no other pixel of the
 // picture changes.
-void drawOutline(QImage& picture, const Key& key)
+void drawOutline(QImage& picture, const keys::KeyRect& key)
 {
     const QRgb red = qRgb(255, 0, 0);
     for (int column = key.firstColumn; column <= key.lastColumn; ++column) {

@@ -1,6 +1,8 @@
 #include "photos.h"
 #include "raster.h"
 
+#include "content/keyboard.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -15,11 +17,13 @@ namespace pictures {
 
 namespace {
 
+namespace keyboard = content::keyboard;
+
 // The keyboard is drawn this many times larger and then shrunk, which gives
 // the legends and the rounded key corners the softness of a photograph.
 constexpr int oversample = 4;
-constexpr int pictureWidth = 347;
-constexpr int pictureHeight = 121;
+constexpr int pictureWidth = keyboard::pictureWidth;
+constexpr int pictureHeight = keyboard::pictureHeight;
 
 enum class Glyph {
     None,
@@ -40,24 +44,27 @@ enum class Glyph {
 };
 
 struct Key {
-    int left, top, right, bottom; // inclusive pixel columns and rows
+    keyboard::KeyRect place;
     QString topLeft; // Latin letter or the shifted symbol
     QString bottomRight; // Cyrillic letter or its shifted symbol
     QString bottomLeft; // digit or unshifted symbol
     QString label; // word on function and modifier keys
     Glyph glyph = Glyph::None;
 
-    QRectF area() const { return QRectF(left, top, right - left + 1, bottom - top + 1); }
+    QRectF area() const
+    {
+        return QRectF(place.firstColumn, place.firstRow, place.lastColumn - place.firstColumn + 1,
+            place.lastRow - place.firstRow + 1);
+    }
 };
 
-// Key columns follow a 19-pixel pitch throughout, as on the real keyboard.
-constexpr int pitch = 19;
-
+// Every key stands where the shared key table puts it; only the legends and
+// the glyphs are the drawing's own.
 std::vector<Key> layout()
 {
     std::vector<Key> keys;
-    auto add = [&keys](int left, int top, int right, int bottom) -> Key& {
-        keys.push_back(Key { left, top, right, bottom, {}, {}, {}, {}, Glyph::None });
+    auto add = [&keys](const keyboard::KeyRect& place) -> Key& {
+        keys.push_back(Key { place, {}, {}, {}, {}, Glyph::None });
         return keys.back();
     };
 
@@ -68,7 +75,7 @@ std::vector<Key> layout()
         QStringLiteral("F11"), QStringLiteral("F12"), QStringLiteral("PrtSc"),
         QStringLiteral("ScrLk"), QStringLiteral("Pause"), QStringLiteral("NumLk") };
     for (int i = 0; i < 18; ++i) {
-        Key& key = add(3 + pitch * i, 3, 3 + pitch * i + 17, 15);
+        Key& key = add(keyboard::functionKeys.at(i));
         if (i < top.size())
             key.label = top.at(i);
         else
@@ -77,95 +84,95 @@ std::vector<Key> layout()
 
     // Number row.
     {
-        Key& grave = add(3, 22, 19, 39);
+        Key& grave = add(keyboard::graveKey);
         grave.topLeft = QStringLiteral("~");
         grave.bottomLeft = QStringLiteral("`");
         grave.bottomRight = QStringLiteral("Ё");
-        const QString digits = QStringLiteral("1234567890-=");
         const QString shifted = QStringLiteral("!@#$%^&*()_+");
         const QStringList russian = { {}, QStringLiteral("\""), QStringLiteral("№"),
             QStringLiteral(";"), {}, QStringLiteral(":"), QStringLiteral("?"), {}, {}, {}, {}, {} };
+        const keyboard::SymbolRun& digits = keyboard::digitKeys;
         for (int i = 0; i < digits.size(); ++i) {
-            Key& key = add(22 + pitch * i, 22, 22 + pitch * i + 16, 39);
-            key.bottomLeft = digits.at(i);
+            Key& key = add(digits.at(i));
+            key.bottomLeft = QLatin1Char(digits.symbols[i]);
             key.topLeft = shifted.at(i);
             key.bottomRight = russian.at(i);
         }
-        add(250, 22, 285, 39).glyph = Glyph::Backspace;
-        add(289, 22, 305, 39).glyph = Glyph::Mute;
-        add(308, 22, 324, 39).glyph = Glyph::VolumeDown;
-        add(327, 22, 343, 39).glyph = Glyph::VolumeUp;
+        add(keyboard::backspaceKey).glyph = Glyph::Backspace;
+        const keyboard::KeyRun sound = keyboard::sideKeys(keyboard::numberBand);
+        add(sound.at(0)).glyph = Glyph::Mute;
+        add(sound.at(1)).glyph = Glyph::VolumeDown;
+        add(sound.at(2)).glyph = Glyph::VolumeUp;
     }
 
-    // A punctuation key in the letter rows is given as its plain symbol
-    // followed by its shifted one, e.g. "[{"; both go on the left of the key.
-    auto letterRow = [&](int firstLeft, int rowTop, int rowBottom, const QStringList& latin,
-                         const QString& cyrillic) {
-        for (int i = 0; i < latin.size(); ++i) {
-            Key& key = add(firstLeft + pitch * i, rowTop, firstLeft + pitch * i + 16, rowBottom);
-            const QString& legend = latin.at(i);
-            if (legend.size() == 2) {
-                key.bottomLeft = legend.at(0);
-                key.topLeft = legend.at(1);
+    // A letter goes on the top left of its key; a punctuation key bears its
+    // plain symbol on the bottom left and its shifted one above it.
+    auto letterRow = [&](const keyboard::SymbolRun& run, const QString& cyrillic) {
+        const QString plain = QStringLiteral("[];',./");
+        const QString shifted = QStringLiteral("{}:\"<>?");
+        for (int i = 0; i < run.size(); ++i) {
+            Key& key = add(run.at(i));
+            const QChar symbol = QLatin1Char(run.symbols[i]);
+            if (symbol.isLetter()) {
+                key.topLeft = symbol;
             } else {
-                key.topLeft = legend;
+                key.bottomLeft = symbol;
+                key.topLeft = shifted.at(plain.indexOf(symbol));
             }
             key.bottomRight = cyrillic.at(i);
         }
     };
 
-    // Letter rows: Q sits at column 31, A at 37 and Z at 46.
-    Key& tab = add(3, 41, 28, 58);
-    tab.glyph = Glyph::Tab;
-    letterRow(31, 41, 58, QStringLiteral("Q W E R T Y U I O P [{ ]}").split(u' '),
-        QStringLiteral("ЙЦУКЕНГШЩЗХЪ"));
+    add(keyboard::tabKey).glyph = Glyph::Tab;
+    letterRow(keyboard::upperLetterKeys, QStringLiteral("ЙЦУКЕНГШЩЗХЪ"));
     {
-        Key& slash = add(259, 41, 285, 58);
+        Key& slash = add(keyboard::backslashKey);
         slash.topLeft = QStringLiteral("|");
         slash.bottomLeft = QStringLiteral("\\");
         slash.bottomRight = QStringLiteral("/");
     }
-    add(289, 41, 305, 58).label = QStringLiteral("Ins");
-    add(308, 41, 324, 58).label = QStringLiteral("Home");
-    add(327, 41, 343, 58).label = QStringLiteral("PgUp");
+    const keyboard::KeyRun editing = keyboard::sideKeys(keyboard::upperBand);
+    add(editing.at(0)).label = QStringLiteral("Ins");
+    add(editing.at(1)).label = QStringLiteral("Home");
+    add(editing.at(2)).label = QStringLiteral("PgUp");
 
-    add(3, 60, 34, 77).label = QStringLiteral("Caps Lock");
-    letterRow(37, 60, 77, QStringLiteral("A S D F G H J K L ;: '\"").split(u' '),
-        QStringLiteral("ФЫВАПРОЛДЖЭ"));
+    add(keyboard::capsLockKey).label = QStringLiteral("Caps Lock");
+    letterRow(keyboard::homeLetterKeys, QStringLiteral("ФЫВАПРОЛДЖЭ"));
     {
-        Key& enter = add(246, 60, 285, 77);
+        Key& enter = add(keyboard::enterKey);
         enter.label = QStringLiteral("Enter");
         enter.glyph = Glyph::Enter;
     }
-    add(289, 60, 305, 77).label = QStringLiteral("Del");
-    add(308, 60, 324, 77).label = QStringLiteral("End");
-    add(327, 60, 343, 77).label = QStringLiteral("PgDn");
+    const keyboard::KeyRun moving = keyboard::sideKeys(keyboard::homeBand);
+    add(moving.at(0)).label = QStringLiteral("Del");
+    add(moving.at(1)).label = QStringLiteral("End");
+    add(moving.at(2)).label = QStringLiteral("PgDn");
 
     {
-        Key& shift = add(3, 80, 44, 96);
+        Key& shift = add(keyboard::leftShiftKey);
         shift.label = QStringLiteral("Shift");
         shift.glyph = Glyph::Shift;
     }
-    letterRow(46, 80, 97, QStringLiteral("Z X C V B N M ,< .> /?").split(u' '),
-        QStringLiteral("ЯЧСМИТЬБЮ,"));
+    letterRow(keyboard::lowerLetterKeys, QStringLiteral("ЯЧСМИТЬБЮ,"));
     {
-        Key& shift = add(236, 80, 285, 97);
+        Key& shift = add(keyboard::rightShiftKey);
         shift.label = QStringLiteral("Shift");
         shift.glyph = Glyph::Shift;
     }
-    add(308, 80, 324, 97).glyph = Glyph::Up;
+    add(keyboard::sideKeys(keyboard::lowerBand).at(1)).glyph = Glyph::Up;
 
-    add(4, 99, 25, 116).label = QStringLiteral("Ctrl");
-    add(28, 99, 45, 116).glyph = Glyph::Logo;
-    add(48, 99, 67, 116).label = QStringLiteral("Alt");
-    add(70, 99, 191, 116);
-    add(194, 99, 213, 116).label = QStringLiteral("Alt Gr");
-    add(216, 99, 233, 116).label = QStringLiteral("Fn");
-    add(236, 99, 253, 116).glyph = Glyph::Menu;
-    add(256, 99, 285, 116).label = QStringLiteral("Ctrl");
-    add(289, 99, 305, 116).glyph = Glyph::Left;
-    add(308, 99, 324, 116).glyph = Glyph::Down;
-    add(327, 99, 343, 116).glyph = Glyph::Right;
+    add(keyboard::leftCtrlKey).label = QStringLiteral("Ctrl");
+    add(keyboard::logoKey).glyph = Glyph::Logo;
+    add(keyboard::altKey).label = QStringLiteral("Alt");
+    add(keyboard::spaceKey);
+    add(keyboard::altGrKey).label = QStringLiteral("Alt Gr");
+    add(keyboard::fnKey).label = QStringLiteral("Fn");
+    add(keyboard::menuKey).glyph = Glyph::Menu;
+    add(keyboard::rightCtrlKey).label = QStringLiteral("Ctrl");
+    const keyboard::KeyRun arrows = keyboard::sideKeys(keyboard::bottomBand);
+    add(arrows.at(0)).glyph = Glyph::Left;
+    add(arrows.at(1)).glyph = Glyph::Down;
+    add(arrows.at(2)).glyph = Glyph::Right;
     return keys;
 }
 
