@@ -1,7 +1,7 @@
 #pragma once
 
 #include <array>
-#include <string>
+#include <string_view>
 
 // The search catalogue: the fifteen places that the search of the start window
 // tests, in the order their titles appear in the result list. Content knows no
@@ -29,7 +29,7 @@ enum class Source {
 };
 
 struct CatalogueRow {
-    std::u16string title;
+    std::u16string_view title;
     Source source;
 };
 

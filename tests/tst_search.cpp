@@ -148,6 +148,8 @@ private Q_SLOTS:
 
     void queries_data();
     void queries();
+    void editorTitleNamesTheButtonsAction_data();
+    void editorTitleNamesTheButtonsAction();
     void awkwardInput_data();
     void awkwardInput();
     void againstReference();
@@ -233,6 +235,47 @@ void TestSearch::queries()
     QVERIFY(window<Form1>().Command3.isVisible());
     QCOMPARE(window<Form1>().t1.lineEdit()->text(), query);
     QCOMPARE(visibleWindows(), QStringList { u"Form1"_s });
+}
+
+void TestSearch::editorTitleNamesTheButtonsAction_data()
+{
+    QTest::addColumn<int>("row");
+
+    for (int row = 8; row <= 15; ++row)
+        QTest::addRow("row %d", row) << row;
+}
+
+// The title of a text-editor row is written out on its own, apart from the
+// action names of the text-editor page, so here the two must agree: searching
+// for a shortcut button's caption lists, of the text-editor rows, the one
+// whose parentheses hold what that button writes into the action label.
+void TestSearch::editorTitleNamesTheButtonsAction()
+{
+    QFETCH(int, row);
+
+    const auto button = [row](Form4& page) -> forms::CommandButton& {
+        forms::CommandButton* buttons[] = { &page.Command1, &page.Command2, &page.Command3, &page.Command4,
+            &page.Command5, &page.Command6, &page.Command7, &page.Command8 };
+        return *buttons[row - 8];
+    };
+    const QString section = u"При работе с текстовыми редакторами ("_s;
+
+    search(button(window<Form4>()).button()->text());
+    QStringList editorEntries;
+    for (const QString& entry : shownEntries()) {
+        if (entry.startsWith(section))
+            editorEntries.append(entry);
+    }
+
+    click(window<Form1>().Command1);
+    click(window<Form2>().Command2);
+    Form4& page = window<Form4>();
+    QCOMPARE(visibleWindows(), QStringList { u"Form4"_s });
+    click(button(page));
+    const QString action = page.l1.item(1).labelWidget()->caption();
+    QVERIFY(!action.isEmpty());
+    QCOMPARE(editorEntries, QStringList { section + action + u')' });
+    QCOMPARE(editorEntries, titlesOf({ row }));
 }
 
 void TestSearch::awkwardInput_data()

@@ -9,7 +9,4 @@ namespace pictures {
 // colour-managed viewers show the same pale tones that we drew.
 QByteArray encodeJpeg(const QImage& image, int quality);
 
-// Returns the ICC profile stored in a JPEG's APP2 segments, or nothing.
-QByteArray jpegIccProfile(const QByteArray& jpeg);
-
 } // namespace pictures
