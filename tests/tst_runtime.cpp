@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 using forms::window;
@@ -36,6 +37,8 @@ private Q_SLOTS:
     void releaseWhileAnotherButtonIsHeld();
     void failureStopsTheHandler();
     void failedShowLeavesTheWindow();
+    void failureShowsAMessageAndEnds_data();
+    void failureShowsAMessageAndEnds();
     void exitEndsTheProgram();
     void closingAWindowEndsTheProgram();
     void framesOfAllWindows_data();
@@ -232,6 +235,43 @@ void TestRuntime::failedShowLeavesTheWindow()
     click(window<Form1>().Command1);
     QCOMPARE(visibleWindows(), QStringList { u"Form1"_s });
     QCOMPARE(m_program.failures, QList<QString> { u"Form Form2.Show"_s });
+}
+
+void TestRuntime::failureShowsAMessageAndEnds_data()
+{
+    QTest::addColumn<QString>("failing");
+    QTest::addColumn<QString>("trigger");
+    QTest::addColumn<QStringList>("named");
+
+    QTest::newRow("credits caption") << u"Label Form1.l3.Caption"_s << u"credits"_s
+                                     << QStringList { u"Label"_s, u"Form1.l3"_s, u"Caption"_s };
+    QTest::newRow("showing the section menu") << u"Form Form2.Show"_s << u"start"_s
+                                              << QStringList { u"Form"_s, u"Form2"_s, u"Show"_s };
+}
+
+// The real program, in a process of its own: a failing operation shows one
+// message that names the kind of control, the object and the member, and once
+// it is answered the program ends with status 1.
+void TestRuntime::failureShowsAMessageAndEnds()
+{
+    QFETCH(QString, failing);
+    QFETCH(QString, trigger);
+    QFETCH(QStringList, named);
+
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QStringLiteral(VORSILAN_FAILING_PROGRAM), { failing, trigger });
+    QVERIFY2(child.waitForStarted(-1), qPrintable(child.errorString()));
+    child.waitForFinished(-1);
+    const QStringList lines = QString::fromUtf8(child.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+
+    const QStringList messages = lines.filter(QRegularExpression(u"^message: "_s));
+    QVERIFY2(messages.size() == 1, qPrintable(lines.join(u'\n')));
+    for (const QString& name : named)
+        QVERIFY2(messages.front().contains(name), qPrintable(messages.front() + u" lacks "_s + name));
+    QVERIFY2(!lines.filter(QRegularExpression(u"^button: "_s)).isEmpty(), qPrintable(lines.join(u'\n')));
+    QCOMPARE(child.exitCode(), 1);
 }
 
 void TestRuntime::exitEndsTheProgram()
