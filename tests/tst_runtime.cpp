@@ -14,10 +14,25 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QWindow>
 
 using forms::window;
 using support::click;
 using support::visibleWindows;
+
+namespace {
+
+// One step of the mouse on the start window: a press or a release of a button,
+// over the exit label or away from it.
+struct MouseStep {
+    bool press;
+    Qt::MouseButton button;
+    bool onLabel;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(QList<MouseStep>)
 
 class TestRuntime : public QObject {
     Q_OBJECT
@@ -40,6 +55,8 @@ private Q_SLOTS:
     void failureShowsAMessageAndEnds_data();
     void failureShowsAMessageAndEnds();
     void exitEndsTheProgram();
+    void exitLabelClick_data();
+    void exitLabelClick();
     void closingAWindowEndsTheProgram();
     void framesOfAllWindows_data();
     void framesOfAllWindows();
@@ -287,6 +304,58 @@ void TestRuntime::exitEndsTheProgram()
     QTest::mousePress(f.Label1.widget(), Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(f.Label1.widget(), Qt::LeftButton, {}, QPoint(200, 5));
     QVERIFY(m_program.ends.isEmpty());
+
+    // Nor is a release over the label that follows no press on it.
+    QTest::mouseRelease(f.Label1.widget(), Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(m_program.ends.isEmpty());
+}
+
+void TestRuntime::exitLabelClick_data()
+{
+    QTest::addColumn<QList<MouseStep>>("steps");
+    QTest::addColumn<bool>("click");
+
+    constexpr Qt::MouseButton left = Qt::LeftButton;
+    constexpr Qt::MouseButton right = Qt::RightButton;
+    constexpr Qt::MouseButton middle = Qt::MiddleButton;
+    QTest::newRow("left click") << QList<MouseStep> { { true, left, true }, { false, left, true } } << true;
+    QTest::newRow("right click during a left press")
+        << QList<MouseStep> { { true, left, true }, { true, right, true }, { false, right, true }, { false, left, true } }
+        << true;
+    QTest::newRow("middle click during a left press")
+        << QList<MouseStep> { { true, left, true }, { true, middle, true }, { false, middle, true },
+               { false, left, true } }
+        << true;
+    QTest::newRow("pressed elsewhere, released on the label")
+        << QList<MouseStep> { { true, left, false }, { false, left, true } } << false;
+    QTest::newRow("pressed on the label, released elsewhere")
+        << QList<MouseStep> { { true, left, true }, { false, left, false } } << false;
+    QTest::newRow("right click") << QList<MouseStep> { { true, right, true }, { false, right, true } } << false;
+    QTest::newRow("middle click") << QList<MouseStep> { { true, middle, true }, { false, middle, true } } << false;
+}
+
+// A click on the exit label is a left press on it and a left release on it,
+// whatever other buttons go down and up in between. The mouse goes through the
+// window system, so a press holds the mouse for the widget under it.
+void TestRuntime::exitLabelClick()
+{
+    QFETCH(QList<MouseStep>, steps);
+    QFETCH(bool, click);
+
+    Form1& f = window<Form1>();
+    QWindow* surface = f.widget()->windowHandle();
+    QVERIFY(surface);
+    const QPoint onLabel = f.Label1.widget()->geometry().center();
+    const QPoint away(200, 230);
+    QCOMPARE(f.widget()->childAt(away), nullptr);
+    for (const MouseStep& step : steps) {
+        const QPoint at = step.onLabel ? onLabel : away;
+        if (step.press)
+            QTest::mousePress(surface, step.button, {}, at);
+        else
+            QTest::mouseRelease(surface, step.button, {}, at);
+    }
+    QCOMPARE(m_program.ends, click ? QList<int> { 0 } : QList<int> {});
 }
 
 void TestRuntime::closingAWindowEndsTheProgram()
@@ -328,6 +397,17 @@ void TestRuntime::framesOfAllWindows()
     QCOMPARE(surface->windowTitle(), title);
     QCOMPARE(surface->minimumSize(), QSize(370, 370));
     QCOMPARE(surface->maximumSize(), QSize(370, 370));
+    // The window can be minimised but neither maximised nor resized, and the
+    // window system is told so.
+    QVERIFY(!(surface->windowFlags() & Qt::WindowMaximizeButtonHint));
+    surface->show();
+    QWindow* handle = surface->windowHandle();
+    QVERIFY(handle);
+    QVERIFY(!(handle->flags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(handle->minimumSize(), QSize(370, 370));
+    QCOMPARE(handle->maximumSize(), QSize(370, 370));
+    surface->resize(500, 500);
+    QCOMPARE(surface->size(), QSize(370, 370));
     QVERIFY(!surface->windowIcon().isNull());
     auto* button = surface->findChild<QPushButton*>(leaveButton);
     QVERIFY(button);
