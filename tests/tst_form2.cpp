@@ -84,6 +84,8 @@ private Q_SLOTS:
 
     void navigation_data();
     void navigation();
+    void movesKeepThePlace_data();
+    void movesKeepThePlace();
     void sectionsOfForm3_data();
     void sectionsOfForm3();
     void sectionHandlerSteps_data();
@@ -174,6 +176,50 @@ void TestForm2::navigation()
 
         QCOMPARE(m_program.runtime().windows().size(), std::size_t(3));
     }
+}
+
+void TestForm2::movesKeepThePlace_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("page");
+
+    QTest::newRow("text editors") << u"editors"_s << u"Form4"_s;
+    QTest::newRow("web mail") << u"mail"_s << u"Form5"_s;
+    QTest::newRow("browser") << u"browser"_s << u"Form3"_s;
+}
+
+// Each window opens where the user left the window it replaces, whether that
+// one is hidden before or after, so the program seems to stay in one place on
+// the screen however the user moved it.
+void TestForm2::movesKeepThePlace()
+{
+    QFETCH(QString, section);
+    QFETCH(QString, page);
+
+    // The user moves each window before leaving it: the platform puts it
+    // where it is asked to.
+    QWidget* start = window<Form1>().widget();
+    start->move(100, 120);
+    QCOMPARE(start->pos(), QPoint(100, 120));
+
+    click(window<Form1>().Command1);
+    QWidget* menu = window<Form2>().widget();
+    QCOMPARE(menu->pos(), QPoint(100, 120));
+    menu->move(240, 60);
+
+    click(nextButton(section));
+    QCOMPARE(visibleWindows(), QStringList { page });
+    QWidget* shown = backButton(page).widget()->window();
+    QCOMPARE(shown->pos(), QPoint(240, 60));
+    shown->move(30, 210);
+
+    click(backButton(page));
+    QCOMPARE(menu->pos(), QPoint(30, 210));
+    menu->move(170, 150);
+
+    click(window<Form2>().Command1);
+    QCOMPARE(visibleWindows(), QStringList { u"Form1"_s });
+    QCOMPARE(start->pos(), QPoint(170, 150));
 }
 
 void TestForm2::sectionsOfForm3_data()

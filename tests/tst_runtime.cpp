@@ -12,11 +12,27 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
+#include <QWindow>
 
 using forms::window;
 using support::click;
 using support::visibleWindows;
+
+namespace {
+
+// One step of the mouse on the start window: a press or a release of a button,
+// over the exit label or away from it.
+struct MouseStep {
+    bool press;
+    Qt::MouseButton button;
+    bool onLabel;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(QList<MouseStep>)
 
 class TestRuntime : public QObject {
     Q_OBJECT
@@ -36,7 +52,11 @@ private Q_SLOTS:
     void releaseWhileAnotherButtonIsHeld();
     void failureStopsTheHandler();
     void failedShowLeavesTheWindow();
+    void failureShowsAMessageAndEnds_data();
+    void failureShowsAMessageAndEnds();
     void exitEndsTheProgram();
+    void exitLabelClick_data();
+    void exitLabelClick();
     void closingAWindowEndsTheProgram();
     void framesOfAllWindows_data();
     void framesOfAllWindows();
@@ -234,6 +254,43 @@ void TestRuntime::failedShowLeavesTheWindow()
     QCOMPARE(m_program.failures, QList<QString> { u"Form Form2.Show"_s });
 }
 
+void TestRuntime::failureShowsAMessageAndEnds_data()
+{
+    QTest::addColumn<QString>("failing");
+    QTest::addColumn<QString>("trigger");
+    QTest::addColumn<QStringList>("named");
+
+    QTest::newRow("credits caption") << u"Label Form1.l3.Caption"_s << u"credits"_s
+                                     << QStringList { u"Label"_s, u"Form1.l3"_s, u"Caption"_s };
+    QTest::newRow("showing the section menu") << u"Form Form2.Show"_s << u"start"_s
+                                              << QStringList { u"Form"_s, u"Form2"_s, u"Show"_s };
+}
+
+// The real program, in a process of its own: a failing operation shows one
+// message that names the kind of control, the object and the member, and once
+// it is answered the program ends with status 1.
+void TestRuntime::failureShowsAMessageAndEnds()
+{
+    QFETCH(QString, failing);
+    QFETCH(QString, trigger);
+    QFETCH(QStringList, named);
+
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QStringLiteral(VORSILAN_FAILING_PROGRAM), { failing, trigger });
+    QVERIFY2(child.waitForStarted(-1), qPrintable(child.errorString()));
+    child.waitForFinished(-1);
+    const QStringList lines = QString::fromUtf8(child.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+
+    const QStringList messages = lines.filter(QRegularExpression(u"^message: "_s));
+    QVERIFY2(messages.size() == 1, qPrintable(lines.join(u'\n')));
+    for (const QString& name : named)
+        QVERIFY2(messages.front().contains(name), qPrintable(messages.front() + u" lacks "_s + name));
+    QVERIFY2(!lines.filter(QRegularExpression(u"^button: "_s)).isEmpty(), qPrintable(lines.join(u'\n')));
+    QCOMPARE(child.exitCode(), 1);
+}
+
 void TestRuntime::exitEndsTheProgram()
 {
     Form1& f = window<Form1>();
@@ -247,6 +304,58 @@ void TestRuntime::exitEndsTheProgram()
     QTest::mousePress(f.Label1.widget(), Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(f.Label1.widget(), Qt::LeftButton, {}, QPoint(200, 5));
     QVERIFY(m_program.ends.isEmpty());
+
+    // Nor is a release over the label that follows no press on it.
+    QTest::mouseRelease(f.Label1.widget(), Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(m_program.ends.isEmpty());
+}
+
+void TestRuntime::exitLabelClick_data()
+{
+    QTest::addColumn<QList<MouseStep>>("steps");
+    QTest::addColumn<bool>("click");
+
+    constexpr Qt::MouseButton left = Qt::LeftButton;
+    constexpr Qt::MouseButton right = Qt::RightButton;
+    constexpr Qt::MouseButton middle = Qt::MiddleButton;
+    QTest::newRow("left click") << QList<MouseStep> { { true, left, true }, { false, left, true } } << true;
+    QTest::newRow("right click during a left press")
+        << QList<MouseStep> { { true, left, true }, { true, right, true }, { false, right, true }, { false, left, true } }
+        << true;
+    QTest::newRow("middle click during a left press")
+        << QList<MouseStep> { { true, left, true }, { true, middle, true }, { false, middle, true },
+               { false, left, true } }
+        << true;
+    QTest::newRow("pressed elsewhere, released on the label")
+        << QList<MouseStep> { { true, left, false }, { false, left, true } } << false;
+    QTest::newRow("pressed on the label, released elsewhere")
+        << QList<MouseStep> { { true, left, true }, { false, left, false } } << false;
+    QTest::newRow("right click") << QList<MouseStep> { { true, right, true }, { false, right, true } } << false;
+    QTest::newRow("middle click") << QList<MouseStep> { { true, middle, true }, { false, middle, true } } << false;
+}
+
+// A click on the exit label is a left press on it and a left release on it,
+// whatever other buttons go down and up in between. The mouse goes through the
+// window system, so a press holds the mouse for the widget under it.
+void TestRuntime::exitLabelClick()
+{
+    QFETCH(QList<MouseStep>, steps);
+    QFETCH(bool, click);
+
+    Form1& f = window<Form1>();
+    QWindow* surface = f.widget()->windowHandle();
+    QVERIFY(surface);
+    const QPoint onLabel = f.Label1.widget()->geometry().center();
+    const QPoint away(200, 230);
+    QCOMPARE(f.widget()->childAt(away), nullptr);
+    for (const MouseStep& step : steps) {
+        const QPoint at = step.onLabel ? onLabel : away;
+        if (step.press)
+            QTest::mousePress(surface, step.button, {}, at);
+        else
+            QTest::mouseRelease(surface, step.button, {}, at);
+    }
+    QCOMPARE(m_program.ends, click ? QList<int> { 0 } : QList<int> {});
 }
 
 void TestRuntime::closingAWindowEndsTheProgram()
@@ -288,6 +397,17 @@ void TestRuntime::framesOfAllWindows()
     QCOMPARE(surface->windowTitle(), title);
     QCOMPARE(surface->minimumSize(), QSize(370, 370));
     QCOMPARE(surface->maximumSize(), QSize(370, 370));
+    // The window can be minimised but neither maximised nor resized, and the
+    // window system is told so.
+    QVERIFY(!(surface->windowFlags() & Qt::WindowMaximizeButtonHint));
+    surface->show();
+    QWindow* handle = surface->windowHandle();
+    QVERIFY(handle);
+    QVERIFY(!(handle->flags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(handle->minimumSize(), QSize(370, 370));
+    QCOMPARE(handle->maximumSize(), QSize(370, 370));
+    surface->resize(500, 500);
+    QCOMPARE(surface->size(), QSize(370, 370));
     QVERIFY(!surface->windowIcon().isNull());
     auto* button = surface->findChild<QPushButton*>(leaveButton);
     QVERIFY(button);

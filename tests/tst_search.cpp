@@ -156,6 +156,7 @@ private Q_SLOTS:
     void emptyQueryChangesNothing_data();
     void emptyQueryChangesNothing();
     void hideBeforeAnySearch();
+    void hideRemovesTheListBeforeEmptyingTheBox();
     void laterSearchReplacesEntries();
     void typingAndEnterDoNotSearch();
     void searchCreatesPagesHidden();
@@ -289,6 +290,10 @@ void TestSearch::awkwardInput_data()
 
     QTest::newRow("long pasted query") << Entry::Pasted << u"Ctrl+S "_s.repeated(4500) << QList<int> {};
     QTest::newRow("long pasted run of blanks") << Entry::Pasted << QString(32000, u' ') << QList<int> {};
+    // Longer than the 32,767 units a line edit takes unless told otherwise.
+    QTest::newRow("pasted query of 42,000 units") << Entry::Pasted << u"Ctrl+S "_s.repeated(6000) << QList<int> {};
+    QTest::newRow("composed query of 40,000 units") << Entry::Composed << u"Alt+"_s.repeated(10000)
+                                                    << QList<int> {};
     // The longest runs of blanks: 142 in the Windows text, 157 in the browser text.
     QTest::newRow("142 blanks") << Entry::Typed << QString(142, u' ') << QList<int> { 1, 2 };
     QTest::newRow("143 blanks") << Entry::Pasted << QString(143, u' ') << QList<int> { 2 };
@@ -421,6 +426,24 @@ void TestSearch::hideBeforeAnySearch()
     QCOMPARE(shownEntries(), QStringList {});
     QVERIFY(f.Command3.isVisible());
     QCOMPARE(existingWindows(), QStringList { u"Form1"_s });
+}
+
+// The hide button takes the list away first and empties the box after: by the
+// time the box's text changes, the list is already hidden.
+void TestSearch::hideRemovesTheListBeforeEmptyingTheBox()
+{
+    Form1& f = window<Form1>();
+    search(u"Alt"_s);
+    QVERIFY(f.lt1.isVisible());
+
+    QList<bool> listShownAtChange;
+    QObject watcher;
+    QObject::connect(f.t1.lineEdit(), &QLineEdit::textChanged, &watcher,
+        [&] { listShownAtChange.append(f.lt1.isVisible()); });
+    click(f.Command3);
+    QCOMPARE(listShownAtChange, QList<bool> { false });
+    QCOMPARE(f.t1.lineEdit()->text(), QString());
+    QVERIFY(!f.lt1.isVisible());
 }
 
 // A second search replaces the entries of the first, whether the list was on
