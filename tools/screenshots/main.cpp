@@ -3,7 +3,10 @@
 // Windows page, the text-editor page after "Ctrl+C" and the web-mail page
 // with its general topic.
 //
-// usage: vorsilan-screenshots OUTPUT_FOLDER
+// usage: vorsilan-screenshots [--dark] OUTPUT_FOLDER
+//
+// With --dark the desktop's colour scheme is a dark one, as a dark theme gives
+// it: light text on dark windows, buttons and boxes.
 
 #include "forms/runtime.h"
 #include "windows/form1.h"
@@ -15,11 +18,13 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QWidget>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -42,6 +47,14 @@ bool save(const forms::Window& shown, const QDir& out, const char* name)
     return false;
 }
 
+QPalette darkScheme()
+{
+    QPalette palette(QColor(0x35, 0x35, 0x35), QColor(0x20, 0x20, 0x20));
+    for (const QPalette::ColorRole role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
+        palette.setColor(role, QColor(0xEE, 0xEE, 0xEE));
+    return palette;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -49,17 +62,21 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: vorsilan-screenshots OUTPUT_FOLDER\n");
+    const bool dark = argc == 3 && std::strcmp(argv[1], "--dark") == 0;
+    if (argc != 2 && !dark) {
+        std::fprintf(stderr, "usage: vorsilan-screenshots [--dark] OUTPUT_FOLDER\n");
         return 2;
     }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
+    const char* folder = argv[argc - 1];
+    const QDir out(QString::fromLocal8Bit(folder));
     if (!QDir().mkpath(out.path())) {
-        std::fprintf(stderr, "vorsilan-screenshots: cannot create %s\n", argv[1]);
+        std::fprintf(stderr, "vorsilan-screenshots: cannot create %s\n", folder);
         return 1;
     }
 
     forms::Runtime runtime;
+    if (dark)
+        QApplication::setPalette(darkScheme());
     Form1& start = window<Form1>();
     start.show();
     QCoreApplication::processEvents();
