@@ -13,6 +13,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace bench {
 
 namespace {

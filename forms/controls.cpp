@@ -1,5 +1,6 @@
 #include "forms/controls.h"
 
+#include "forms/platform.h"
 #include "forms/runtime.h"
 #include "forms/text.h"
 #include "forms/widgets.h"
@@ -8,7 +9,6 @@
 #include <QAccessible>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -40,20 +40,20 @@ QRect pixels(const Rect& rect)
 QFont controlFont(double points)
 {
     QFont font;
-    font.setFamily(Runtime::current().controlFamily());
+    font.setFamily(platform::controlFace());
     font.setBold(true);
     font.setPixelSize(qRound(points * 96.0 / 72.0));
     return font;
 }
 
-QWidget* prepare(QWidget* widget, Window* window, const QString& name, const Props& props)
+QWidget* prepare(QWidget* widget, Window* window, QStringView name, const Props& props)
 {
-    widget->setObjectName(name);
+    widget->setObjectName(name.toString());
     widget->setGeometry(pixels(props.rect));
     if (props.points > 0)
         widget->setFont(controlFont(props.points));
     if (!props.toolTip.isEmpty())
-        widget->setToolTip(props.toolTip);
+        widget->setToolTip(props.toolTip.toString());
     if (widget->focusPolicy() != Qt::NoFocus && props.tabIndex >= 0)
         window->addToTabOrder(widget, props.tabIndex);
     widget->setVisible(props.visible);
@@ -62,37 +62,11 @@ QWidget* prepare(QWidget* widget, Window* window, const QString& name, const Pro
 
 } // namespace
 
-Picture loadPicture(const QString& path, int size)
-{
-    // Every image holds a picture object of its own; the decoded pixels behind
-    // the objects are shared, so a picture is decoded once however many
-    // images show it.
-    return std::make_shared<const QPixmap>(Runtime::current().decodedPicture(path, size));
-}
-
-QPixmap decodePicture(const QString& path, int size)
-{
-    QImageReader reader(path);
-    QImage best;
-    do {
-        QImage image = reader.read();
-        if (image.isNull())
-            break;
-        const bool exact = size > 0 && image.width() == size;
-        const bool larger = size == 0 && image.width() > best.width();
-        if (best.isNull() || exact || larger)
-            best = image;
-        if (exact)
-            break;
-    } while (reader.jumpToNextImage());
-    return QPixmap::fromImage(best);
-}
-
 // --- Control ---------------------------------------------------------------
 
-Control::Control(Window* window, QString name, QStringView kind, QWidget* widget, const Props& props)
+Control::Control(Window* window, QStringView name, QStringView kind, QWidget* widget, const Props& props)
     : m_window(window)
-    , m_name(std::move(name))
+    , m_name(name.toString())
     , m_kind(kind)
     , m_widget(prepare(widget, window, m_name, props))
 {
@@ -106,9 +80,9 @@ void Control::check(QStringView member) const
         runtime.check(m_kind, qualifiedName(*m_window, m_name), member);
 }
 
-QString qualifiedName(const Window& window, const QString& name)
+QString qualifiedName(const Window& window, QStringView name)
 {
-    return window.name() + u'.' + name;
+    return window.name() + u'.' + name.toString();
 }
 
 void Control::setVisible(bool visible)
@@ -149,8 +123,8 @@ ImageWidget* Image::imageWidget() const
 
 // --- Label -----------------------------------------------------------------
 
-Label::Label(Window* window, QString name, const Props& props)
-    : Control(window, std::move(name), u"Label", new LabelWidget(window->widget(), props.align, props.caption), props)
+Label::Label(Window* window, QStringView name, const Props& props)
+    : Control(window, name, u"Label", new LabelWidget(window->widget(), props.align, props.caption.toString()), props)
 {
 }
 
@@ -280,15 +254,15 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event)
 
 // --- CommandButton ---------------------------------------------------------
 
-CommandButton::CommandButton(Window* window, QString name, const Props& props)
-    : Control(window, std::move(name), u"CommandButton", new ButtonWidget(window->widget()), props)
+CommandButton::CommandButton(Window* window, QStringView name, const Props& props)
+    : Control(window, name, u"CommandButton", new ButtonWidget(window->widget()), props)
 {
-    button()->setText(props.caption);
+    button()->setText(props.caption.toString());
     button()->setAutoDefault(false);
     button()->setDefault(false);
     if (!props.picture.isEmpty()) {
         // A picture button shows its picture centred and no text.
-        button()->setIcon(QIcon(props.picture));
+        button()->setIcon(QIcon(props.picture.toString()));
         const int face = std::min(button()->width(), button()->height());
         const int side = face >= 40 ? 36 : face - 4;
         button()->setIconSize(QSize(side, side));
@@ -322,12 +296,12 @@ void ButtonWidget::keyPressEvent(QKeyEvent* event)
 
 // --- TextBox ---------------------------------------------------------------
 
-TextBox::TextBox(Window* window, QString name, const Props& props)
-    : Control(window, std::move(name), u"TextBox", new TextBoxWidget(window->widget()), props)
+TextBox::TextBox(Window* window, QStringView name, const Props& props)
+    : Control(window, name, u"TextBox", new TextBoxWidget(window->widget()), props)
 {
     // The box takes any text a user can type or paste, however long.
     lineEdit()->setMaxLength(std::numeric_limits<int>::max());
-    lineEdit()->setText(props.caption);
+    lineEdit()->setText(props.caption.toString());
 }
 
 QString TextBox::text() const
@@ -415,8 +389,8 @@ void TextBoxWidget::dropEvent(QDropEvent* event)
 
 // --- ListBox ---------------------------------------------------------------
 
-ListBox::ListBox(Window* window, QString name, const Props& props)
-    : Control(window, std::move(name), u"ListBox", new QListWidget(window->widget()), props)
+ListBox::ListBox(Window* window, QStringView name, const Props& props)
+    : Control(window, name, u"ListBox", new QListWidget(window->widget()), props)
 {
     list()->setSelectionMode(QAbstractItemView::SingleSelection);
     list()->setSortingEnabled(false);
@@ -444,11 +418,11 @@ QStringList ListBox::items() const
 
 // --- Image -----------------------------------------------------------------
 
-Image::Image(Window* window, QString name, const Props& props)
-    : Control(window, std::move(name), u"Image", new ImageWidget(window->widget()), props)
+Image::Image(Window* window, QStringView name, const Props& props)
+    : Control(window, name, u"Image", new ImageWidget(window->widget()), props)
 {
     if (!props.picture.isEmpty())
-        imageWidget()->setPicture(loadPicture(props.picture, pixels(props.rect.width)));
+        imageWidget()->setPicture(loadPicture(props.picture.toString(), pixels(props.rect.width)));
 }
 
 Picture Image::picture() const

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "forms/pictures.h"
 #include "forms/runtime.h"
 #include "forms/topiclayout.h"
 
-#include <QPixmap>
 #include <QString>
+#include <QStringView>
 
 #include <memory>
 #include <utility>
@@ -36,28 +37,17 @@ enum class Align { Left, Centre };
 // rectangle, font size, caption or text, alignment, picture, tool tip, tab index
 // and whether it is visible when the window is created. A font size of 0 keeps
 // the platform's default font; a tab index of -1 takes no part in the tab order.
+// The texts are views: the control copies them as it is built.
 struct Props {
     Rect rect;
     double points = 0;
-    QString caption {};
+    QStringView caption {};
     Align align = Align::Left;
-    QString picture {};
-    QString toolTip {};
+    QStringView picture {};
+    QStringView toolTip {};
     int tabIndex = -1;
     bool visible = true;
 };
-
-// A picture is a shared, immutable object: setting one image's picture to
-// another's makes both hold the very same object.
-using Picture = std::shared_ptr<const QPixmap>;
-
-// Loads a picture from the embedded resources: the image of the given size from
-// an icon (the largest when size is 0), or the whole of any other image.
-Picture loadPicture(const QString& path, int size = 0);
-
-// Decodes that image; the runtime keeps what it decodes for the next image that
-// shows the same picture.
-QPixmap decodePicture(const QString& path, int size);
 
 // The mouse event of a label: which button (1 left, 2 right, 4 middle), the
 // Shift, Ctrl and Alt state (1, 2, 4), and the position in twips.
@@ -81,7 +71,7 @@ public:
     QWidget* widget() const { return m_widget; }
 
 protected:
-    Control(Window* window, QString name, QStringView kind, QWidget* widget, const Props& props);
+    Control(Window* window, QStringView name, QStringView kind, QWidget* widget, const Props& props);
     void check(QStringView member) const;
 
 private:
@@ -93,7 +83,7 @@ private:
 
 class Label final : public Control {
 public:
-    Label(Window* window, QString name, const Props& props);
+    Label(Window* window, QStringView name, const Props& props);
 
     QString caption() const;
     void setCaption(QStringView caption);
@@ -111,7 +101,7 @@ public:
 
 class CommandButton final : public Control {
 public:
-    CommandButton(Window* window, QString name, const Props& props);
+    CommandButton(Window* window, QStringView name, const Props& props);
 
     QString caption() const;
 
@@ -120,7 +110,7 @@ public:
 
 class TextBox final : public Control {
 public:
-    TextBox(Window* window, QString name, const Props& props);
+    TextBox(Window* window, QStringView name, const Props& props);
 
     QString text() const;
     void setText(QStringView text);
@@ -130,7 +120,7 @@ public:
 
 class ListBox final : public Control {
 public:
-    ListBox(Window* window, QString name, const Props& props);
+    ListBox(Window* window, QStringView name, const Props& props);
 
     void clear();
     void addItem(QStringView item);
@@ -141,7 +131,7 @@ public:
 
 class Image final : public Control {
 public:
-    Image(Window* window, QString name, const Props& props);
+    Image(Window* window, QStringView name, const Props& props);
 
     Picture picture() const;
     void setPicture(Picture picture);
@@ -150,17 +140,19 @@ public:
 };
 
 // "Form4.l1": a control's name within the program, as errors name it.
-QString qualifiedName(const Window& window, const QString& name);
+QString qualifiedName(const Window& window, QStringView name);
 
 // A control array: controls of one kind under one name, told apart by index.
 template<class C>
 class ControlArray {
 public:
-    ControlArray(Window* window, const QString& name, std::initializer_list<std::pair<int, Props>> elements)
+    ControlArray(Window* window, QStringView name, std::initializer_list<std::pair<int, Props>> elements)
         : m_name(qualifiedName(*window, name))
     {
-        for (const auto& [index, props] : elements)
-            m_items.emplace_back(index, std::make_unique<C>(window, name + u'(' + QString::number(index) + u')', props));
+        for (const auto& [index, props] : elements) {
+            const QString element = name.toString() + u'(' + QString::number(index) + u')';
+            m_items.emplace_back(index, std::make_unique<C>(window, element, props));
+        }
     }
 
     // The element with the given index; an index the array does not hold is

@@ -2,20 +2,14 @@
 
 #include "forms/error.h"
 
-#include <QPixmap>
-#include <QPoint>
 #include <QString>
 #include <QStringView>
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <typeindex>
 #include <utility>
 #include <vector>
-
-class QTranslator;
-class QWidget;
 
 namespace forms {
 
@@ -81,20 +75,6 @@ public:
     // Raises the runtime's error if the failure hook says this operation fails.
     void check(QStringView kind, QStringView object, QStringView member) const;
 
-    // The face of every control's font: Candara, or Carlito where it is missing.
-    const QString& controlFamily() const { return m_controlFamily; }
-
-    // A picture decoded from the embedded resources, decoded on first use.
-    const QPixmap& decodedPicture(const QString& path, int size);
-
-    // The background picture that every window shows.
-    const QPixmap& background() const { return m_background; }
-
-    // Where a window is shown: the place of the window the user last saw, so a
-    // move between windows keeps the place on the screen.
-    QPoint placeFor(const Window& shown) const;
-    void remember(const Window& hidden);
-
     // Test hooks: make chosen operations fail, see failures and the end of the
     // program instead of a message box and the real end.
     using FailureHook = std::function<bool(QStringView kind, QStringView object, QStringView member)>;
@@ -107,16 +87,10 @@ private:
     int exec();
     void report(const Error& error);
 
-    std::unique_ptr<QTranslator> m_qtTexts;
     std::vector<std::pair<std::type_index, std::unique_ptr<Window>>> m_windows;
     FailureHook m_failureHook;
     std::function<void(const Error&)> m_reporter;
     std::function<void(int)> m_endHook;
-    QString m_controlFamily;
-    std::map<std::pair<QString, int>, QPixmap> m_decodedPictures;
-    QPixmap m_background;
-    QPoint m_place;
-    bool m_placed = false;
 };
 
 // Ends the program at once, whatever windows exist.

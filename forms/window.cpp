@@ -1,15 +1,19 @@
 #include "forms/window.h"
 
 #include "forms/controls.h"
+#include "forms/pictures.h"
 #include "forms/widgets.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
+#include <cstdint>
 
 namespace forms {
 
@@ -25,7 +29,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        painter.drawPixmap(0, 0, Runtime::current().background());
+        painter.drawPixmap(0, 0, m_background);
     }
 
     void closeEvent(QCloseEvent* event) override
@@ -33,7 +37,13 @@ protected:
         event->ignore();
         Runtime::current().end(0);
     }
+
+private:
+    QPixmap m_background = embeddedPixels(QStringLiteral(":/pictures/background.jpg"));
 };
+
+// Counts the hides of all windows, so that the window hidden last is known.
+std::uint64_t s_hides = 0;
 
 } // namespace
 
@@ -61,8 +71,7 @@ Window::~Window()
 
 void Window::show()
 {
-    Runtime& runtime = Runtime::current();
-    runtime.check(u"Form", m_name, u"Show");
+    Runtime::current().check(u"Form", m_name, u"Show");
     if (m_surface->isVisible())
         return;
     if (!m_shownBefore) {
@@ -72,18 +81,41 @@ void Window::show()
         if (!m_tabOrder.empty())
             m_tabOrder.front().second->setFocus(Qt::OtherFocusReason);
     }
-    m_surface->move(runtime.placeFor(*this));
+    m_surface->move(place());
     m_surface->show();
     m_surface->activateWindow();
 }
 
 void Window::hide()
 {
-    Runtime& runtime = Runtime::current();
-    runtime.check(u"Form", m_name, u"Hide");
+    Runtime::current().check(u"Form", m_name, u"Hide");
     if (m_surface->isVisible())
-        runtime.remember(*this);
+        m_hiddenAt = ++s_hides;
     m_surface->hide();
+}
+
+QPoint Window::place() const
+{
+    // A move keeps the place on the screen: a window opens where the window
+    // the user sees stands, or else where the one the user saw last stood.
+    const Window* last = nullptr;
+    for (const Window* other : Runtime::current().windows()) {
+        if (other == this)
+            continue;
+        if (other->isVisible())
+            return other->m_surface->pos();
+        if (other->m_hiddenAt > 0 && (!last || other->m_hiddenAt > last->m_hiddenAt))
+            last = other;
+    }
+    if (last)
+        return last->m_surface->pos();
+    // The first window stands in the middle of the screen.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    QRect frame = m_surface->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    return frame.topLeft();
 }
 
 bool Window::isVisible() const

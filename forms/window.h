@@ -4,9 +4,11 @@
 #include "forms/runtime.h"
 
 #include <QColor>
+#include <QPoint>
 #include <QString>
 #include <QStringView>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -77,10 +79,15 @@ private:
     void connectMouseDown(Label& label, std::function<void(MouseEvent)> handler);
     void connectMouseUp(Label& label, std::function<void(MouseEvent)> handler);
 
+    // Where the window opens when shown.
+    QPoint place() const;
+
     QString m_name;
     QWidget* m_surface;
     std::vector<std::pair<int, QWidget*>> m_tabOrder;
     bool m_shownBefore = false;
+    // When the window was last hidden, counted over all windows; 0 for never.
+    std::uint64_t m_hiddenAt = 0;
 };
 
 } // namespace forms

@@ -22,6 +22,8 @@
 
 #include <cstdio>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 void print(const QString& line)

@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QWidget>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace support {
 
 void Program::start()

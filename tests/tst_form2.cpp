@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 using forms::window;
 using support::click;
 using support::inkBox;

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 using forms::window;
 using support::click;
 using support::inkBox;

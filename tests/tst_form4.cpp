@@ -17,6 +17,8 @@
 
 #include <algorithm>
 
+using namespace Qt::Literals::StringLiterals;
+
 using forms::window;
 using support::click;
 

@@ -21,6 +21,8 @@
 
 #include <algorithm>
 
+using namespace Qt::Literals::StringLiterals;
+
 using forms::window;
 using support::click;
 using support::fromView;

@@ -39,6 +39,8 @@
 #include <memory>
 #include <random>
 
+using namespace Qt::Literals::StringLiterals;
+
 using forms::window;
 
 namespace {

@@ -29,6 +29,8 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
+using namespace Qt::Literals::StringLiterals;
+
 using forms::window;
 using support::click;
 using support::fromView;

@@ -16,6 +16,8 @@
 #include <QTest>
 #include <QWindow>
 
+using namespace Qt::Literals::StringLiterals;
+
 using forms::window;
 using support::click;
 using support::visibleWindows;

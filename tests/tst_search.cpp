@@ -22,6 +22,8 @@
 #include <random>
 #include <string>
 
+using namespace Qt::Literals::StringLiterals;
+
 using forms::window;
 using support::click;
 using support::visibleWindows;

@@ -8,6 +8,8 @@
 #include "windows/form4.h"
 #include "windows/form5.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 Form1::Form1()
     : Window(className, { .caption = u"Ворсилан "_s, .backColor = QColor(0xE0, 0xE0, 0xE0) })
 {

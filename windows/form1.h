@@ -4,8 +4,6 @@
 #include "forms/window.h"
 #include "content/texts.h"
 
-using namespace Qt::Literals::StringLiterals;
-
 // The start window: the program's title, the start button, the search row with
 // its result list, the exit label and the credits.
 class Form1 final : public forms::Window {
@@ -14,32 +12,32 @@ public:
 
     Form1();
 
-    forms::CommandButton Command1 { this, u"Command1"_s,
-        { .rect = { 4920, 4920, 615, 615 }, .points = 9, .picture = u":/pictures/start.ico"_s,
-            .toolTip = u"Начать"_s, .tabIndex = 0 } };
-    forms::Label Label2 { this, u"Label2"_s,
-        { .rect = { 120, 480, 5415, 1935 }, .points = 26.25, .caption = u"Ворсилан "_s,
+    forms::CommandButton Command1 { this, u"Command1",
+        { .rect = { 4920, 4920, 615, 615 }, .points = 9, .picture = u":/pictures/start.ico",
+            .toolTip = u"Начать", .tabIndex = 0 } };
+    forms::Label Label2 { this, u"Label2",
+        { .rect = { 120, 480, 5415, 1935 }, .points = 26.25, .caption = u"Ворсилан ",
             .align = forms::Align::Centre, .tabIndex = 1 } };
-    forms::TextBox t1 { this, u"t1"_s,
-        { .rect = { 240, 4320, 3975, 405 }, .points = 9.75, .caption = u"Поисковая строка"_s, .tabIndex = 2 } };
-    forms::Label Label1 { this, u"Label1"_s,
-        { .rect = { 5040, 0, 495, 375 }, .points = 14.25, .caption = u"X"_s, .align = forms::Align::Centre,
-            .toolTip = u"Выход"_s, .tabIndex = 3 } };
-    forms::CommandButton Command2 { this, u"Command2"_s,
-        { .rect = { 4440, 4320, 375, 375 }, .points = 9, .picture = u":/pictures/search.ico"_s,
-            .toolTip = u"Поиск"_s, .tabIndex = 4 } };
-    forms::ListBox lt1 { this, u"lt1"_s,
+    forms::TextBox t1 { this, u"t1",
+        { .rect = { 240, 4320, 3975, 405 }, .points = 9.75, .caption = u"Поисковая строка", .tabIndex = 2 } };
+    forms::Label Label1 { this, u"Label1",
+        { .rect = { 5040, 0, 495, 375 }, .points = 14.25, .caption = u"X", .align = forms::Align::Centre,
+            .toolTip = u"Выход", .tabIndex = 3 } };
+    forms::CommandButton Command2 { this, u"Command2",
+        { .rect = { 4440, 4320, 375, 375 }, .points = 9, .picture = u":/pictures/search.ico",
+            .toolTip = u"Поиск", .tabIndex = 4 } };
+    forms::ListBox lt1 { this, u"lt1",
         { .rect = { 240, 2640, 5055, 1230 }, .tabIndex = 5, .visible = false } };
-    forms::CommandButton Command3 { this, u"Command3"_s,
-        { .rect = { 4920, 4320, 375, 375 }, .points = 9, .picture = u":/pictures/hide.ico"_s,
-            .toolTip = u"Скрыть результаты поиска"_s, .tabIndex = 6 } };
-    forms::Label l3 { this, u"l3"_s,
+    forms::CommandButton Command3 { this, u"Command3",
+        { .rect = { 4920, 4320, 375, 375 }, .points = 9, .picture = u":/pictures/hide.ico",
+            .toolTip = u"Скрыть результаты поиска", .tabIndex = 6 } };
+    forms::Label l3 { this, u"l3",
         { .rect = { 840, 4920, 3735, 375 }, .points = 9.75, .align = forms::Align::Centre, .tabIndex = 7 } };
-    forms::Label Label4 { this, u"Label4"_s,
-        { .rect = { 0, 4920, 615, 615 }, .points = 21.75, .caption = u"М"_s, .align = forms::Align::Centre,
+    forms::Label Label4 { this, u"Label4",
+        { .rect = { 0, 4920, 615, 615 }, .points = 21.75, .caption = u"М", .align = forms::Align::Centre,
             .tabIndex = 8 } };
-    forms::Label l4 { this, u"l4"_s,
-        { .rect = { 600, 5160, 4215, 375 }, .points = 9.75, .caption = QStringView(content::creditStart).toString(),
+    forms::Label l4 { this, u"l4",
+        { .rect = { 600, 5160, 4215, 375 }, .points = 9.75, .caption = content::creditStart,
             .align = forms::Align::Centre, .tabIndex = 9 } };
 
 private:

@@ -2,6 +2,8 @@
 
 #include "windows/form2.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // Lines of a topic text lie 285 twips (19 pixels) apart. The Windows-key icons

@@ -9,6 +9,8 @@
 
 #include <memory>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 namespace keys = content::keyboard;

@@ -2,6 +2,8 @@
 
 #include "windows/form2.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // Lines of a topic text lie 19 pixels apart at 12 pt; the 9.75 pt list of
