@@ -86,6 +86,8 @@ std::vector<Handler> everyHandler()
         handlers.push_back({ std::move(name), std::move(prepare), std::move(run) });
     };
 
+    // One handler a line: its name, how to get there, the handler itself.
+    // clang-format off
     add("Form1 start button", toStart, [] { click(window<Form1>().Command1); });
     add("Form1 search for \"+\"", [] { toStart(); setQuery(u"+"_s); }, [] { click(window<Form1>().Command2); });
     add("Form1 search, no match", [] { toStart(); setQuery(u"Ctrl+Shift+Alt+Q"_s); },
@@ -134,6 +136,7 @@ std::vector<Handler> everyHandler()
             [i, topic] { click(topic(i)); });
     }
     add("Form5 back button", [] { toPage(5); }, [] { click(window<Form5>().Command6); });
+    // clang-format on
     return handlers;
 }
 

@@ -69,8 +69,8 @@ int main(int argc, char* argv[])
         auto runtime = startProgram();
         forms::window<Form1>().t1.lineEdit()->setText(QStringLiteral("+"));
         const double first = timed([] { forms::window<Form1>().Command2.button()->click(); });
-        std::printf("%-34s %8.1f us  (%.3f of 1 ms)\n", "first search of a fresh program", first,
-            first / targetMicroseconds);
+        std::printf(
+            "%-34s %8.1f us  (%.3f of 1 ms)\n", "first search of a fresh program", first, first / targetMicroseconds);
     }
     const std::pair<const char*, std::function<void()>> creations[] = {
         { "creating Form2", [] { forms::window<Form2>(); } },

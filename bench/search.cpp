@@ -78,9 +78,8 @@ int main(int argc, char* argv[])
     std::printf("the longest topic: %zu code units; median of %d rounds, ns per search\n", longest.size(), rounds);
     std::printf("%-38s %10s %22s\n", "", "inStr", "QStringView::indexOf");
     for (const Case& c : cases) {
-        const auto inStr = [](std::u16string_view searched, std::u16string_view sought) {
-            return forms::inStr(searched, sought);
-        };
+        const auto inStr
+            = [](std::u16string_view searched, std::u16string_view sought) { return forms::inStr(searched, sought); };
         if (inStr(c.searched, c.sought) != qtIndexOf(c.searched, c.sought)) {
             std::fprintf(stderr, "vorsilan-search: the two searches disagree on %s\n", c.name);
             return 1;

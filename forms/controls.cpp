@@ -188,8 +188,8 @@ const std::vector<TopicLine>& LabelWidget::topicLines() const
     if (!m_topicLaidOut) {
         const QFontMetricsF metrics(font());
         m_topicLines = layoutTopic(m_topicItems, width(), [&metrics](std::u16string_view text) {
-            return metrics.horizontalAdvance(QString::fromRawData(reinterpret_cast<const QChar*>(text.data()),
-                static_cast<qsizetype>(text.size())));
+            return metrics.horizontalAdvance(
+                QString::fromRawData(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size())));
         });
         m_topicLaidOut = true;
     }
@@ -212,7 +212,8 @@ void LabelWidget::paintEvent(QPaintEvent*)
     double top = 0;
     for (const TopicLine& line : topicLines()) {
         painter.drawText(QPointF(line.indent, top + metrics.ascent()),
-            QString::fromRawData(reinterpret_cast<const QChar*>(line.text.data()), static_cast<qsizetype>(line.text.size())));
+            QString::fromRawData(
+                reinterpret_cast<const QChar*>(line.text.data()), static_cast<qsizetype>(line.text.size())));
         top += m_linePitch;
     }
 }
@@ -380,8 +381,8 @@ void TextBoxWidget::dropEvent(QDropEvent* event)
     }
     QMimeData firstLineOnly;
     firstLineOnly.setText(line.toString());
-    QDropEvent drop(event->position(), Qt::CopyAction, &firstLineOnly, event->buttons(), event->modifiers(),
-        event->type());
+    QDropEvent drop(
+        event->position(), Qt::CopyAction, &firstLineOnly, event->buttons(), event->modifiers(), event->type());
     QLineEdit::dropEvent(&drop);
     event->setDropAction(Qt::CopyAction);
     event->setAccepted(drop.isAccepted());

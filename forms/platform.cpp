@@ -33,7 +33,7 @@ void setUp()
     // by name would also resolve fontconfig's aliases, which costs more than
     // the rest of the start-up.
     s_controlFace = QFontDatabase::families().contains(QStringLiteral("Candara")) ? QStringLiteral("Candara")
-                                                                                   : QStringLiteral("Carlito");
+                                                                                  : QStringLiteral("Carlito");
     // The layouts are absolute, so every machine draws the controls with the
     // same style.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -270,11 +270,9 @@ void TestForm2::sectionHandlerSteps_data()
         u"Image Form3.w3.Visible"_s, u"Image Form3.w4.Visible"_s };
 
     // On the first entry the page is created by the reference of the first step.
-    QTest::newRow("browser, first entry") << u"browser"_s << false
-                                          << (QStringList { u"Form Form3.New"_s } + browser);
+    QTest::newRow("browser, first entry") << u"browser"_s << false << (QStringList { u"Form Form3.New"_s } + browser);
     QTest::newRow("browser, page exists") << u"browser"_s << true << browser;
-    QTest::newRow("Windows, first entry") << u"windows"_s << false
-                                          << (QStringList { u"Form Form3.New"_s } + windows);
+    QTest::newRow("Windows, first entry") << u"windows"_s << false << (QStringList { u"Form Form3.New"_s } + windows);
     QTest::newRow("Windows, page exists") << u"windows"_s << true << windows;
 }
 

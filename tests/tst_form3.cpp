@@ -77,9 +77,9 @@ QString lineText(const forms::TopicLine& line)
 QStringList pageState(Form3& page)
 {
     QStringList state { page.l1.labelWidget()->caption() };
-    const std::pair<const char*, const forms::Control*> controls[] = { { "l1", &page.l1 }, { "Brauz2", &page.Brauz2 },
-        { "wind3", &page.wind3 }, { "w1", &page.w1 }, { "w2", &page.w2 }, { "w3", &page.w3 }, { "w4", &page.w4 },
-        { "Command1", &page.Command1 } };
+    const std::pair<const char*, const forms::Control*> controls[]
+        = { { "l1", &page.l1 }, { "Brauz2", &page.Brauz2 }, { "wind3", &page.wind3 }, { "w1", &page.w1 },
+              { "w2", &page.w2 }, { "w3", &page.w3 }, { "w4", &page.w4 }, { "Command1", &page.Command1 } };
     for (const auto& [name, control] : controls) {
         if (control->isVisible())
             state.append(QString::fromLatin1(name));
@@ -486,8 +486,8 @@ void TestForm3::firstReferenceBySearch()
     enter(false);
     QCOMPARE(&window<Form3>(), &page);
     QCOMPARE(visibleWindows(), QStringList { u"Form3"_s });
-    QCOMPARE(pageState(page), (QStringList { support::fromView(content::browserHeading), u"l1"_s, u"Brauz2"_s,
-                                  u"Command1"_s }));
+    QCOMPARE(pageState(page),
+        (QStringList { support::fromView(content::browserHeading), u"l1"_s, u"Brauz2"_s, u"Command1"_s }));
 }
 
 void TestForm3::clicksChangeNothing_data()

@@ -46,8 +46,8 @@ QImage pixels(const forms::Picture& picture)
 
 forms::CommandButton& button(Form4& page, const QString& name)
 {
-    for (forms::CommandButton* b : { &page.Command1, &page.Command2, &page.Command3, &page.Command4,
-             &page.Command5, &page.Command6, &page.Command7, &page.Command8, &page.Command9 }) {
+    for (forms::CommandButton* b : { &page.Command1, &page.Command2, &page.Command3, &page.Command4, &page.Command5,
+             &page.Command6, &page.Command7, &page.Command8, &page.Command9 }) {
         if (b->name() == name)
             return *b;
     }
@@ -56,8 +56,8 @@ forms::CommandButton& button(Form4& page, const QString& name)
 
 forms::Image& store(Form4& page, const QString& name)
 {
-    for (forms::Image* image : { &page.SF, &page.CA, &page.CC, &page.CV, &page.CZ, &page.CY, &page.CO, &page.CS,
-             &page.I }) {
+    for (forms::Image* image :
+        { &page.SF, &page.CA, &page.CC, &page.CV, &page.CZ, &page.CY, &page.CO, &page.CS, &page.I }) {
         if (image->name() == name)
             return *image;
     }
@@ -178,8 +178,8 @@ void TestForm4::layout_data()
     QTest::addColumn<bool>("visible");
 
     // Twips divided by 15; fonts in pixels at 96 dots per inch.
-    QTest::newRow("l1(0)") << QRect(0, 8, 369, 65) << 21
-                           << u"Комбинации клавиш при работе с текстовыми редакторами"_s << true;
+    QTest::newRow("l1(0)") << QRect(0, 8, 369, 65) << 21 << u"Комбинации клавиш при работе с текстовыми редакторами"_s
+                           << true;
     QTest::newRow("Command2") << QRect(16, 80, 73, 25) << 16 << u"Ctrl+A"_s << true;
     QTest::newRow("Command3") << QRect(104, 80, 73, 25) << 16 << u"Ctrl+C"_s << true;
     QTest::newRow("Command5") << QRect(192, 80, 73, 25) << 16 << u"Ctrl+Z"_s << true;
@@ -279,18 +279,18 @@ void TestForm4::shortcut_data()
     QTest::addColumn<KeyRect>("first");
     QTest::addColumn<KeyRect>("second");
 
-    QTest::newRow("Shift+F3") << u"Command1"_s << u"Shift+F3"_s << u"Изменить вид шрифта"_s << u"SF"_s
-                              << leftShift << KeyRect { 60, 77, 3, 15 };
+    QTest::newRow("Shift+F3") << u"Command1"_s << u"Shift+F3"_s << u"Изменить вид шрифта"_s << u"SF"_s << leftShift
+                              << KeyRect { 60, 77, 3, 15 };
     QTest::newRow("Ctrl+A") << u"Command2"_s << u"Ctrl+A"_s << u"Выделить весь текст"_s << u"CA"_s << leftCtrl
                             << KeyRect { 37, 53, 60, 77 };
-    QTest::newRow("Ctrl+C") << u"Command3"_s << u"Ctrl+C"_s << u"Скопировать выделенный текст"_s << u"CC"_s
-                            << leftCtrl << KeyRect { 84, 100, 80, 97 };
-    QTest::newRow("Ctrl+V") << u"Command4"_s << u"Ctrl+V"_s << u"Вставить выделенный текст"_s << u"CV"_s
-                            << leftCtrl << KeyRect { 103, 119, 80, 97 };
+    QTest::newRow("Ctrl+C") << u"Command3"_s << u"Ctrl+C"_s << u"Скопировать выделенный текст"_s << u"CC"_s << leftCtrl
+                            << KeyRect { 84, 100, 80, 97 };
+    QTest::newRow("Ctrl+V") << u"Command4"_s << u"Ctrl+V"_s << u"Вставить выделенный текст"_s << u"CV"_s << leftCtrl
+                            << KeyRect { 103, 119, 80, 97 };
     QTest::newRow("Ctrl+Z") << u"Command5"_s << u"Ctrl+Z"_s << u"Отмена действия"_s << u"CZ"_s << leftCtrl
                             << KeyRect { 46, 62, 80, 97 };
-    QTest::newRow("Ctrl+Y") << u"Command6"_s << u"Ctrl+Y"_s << u"Вернуть предыдущее действие"_s << u"CY"_s
-                            << leftCtrl << KeyRect { 126, 142, 41, 58 };
+    QTest::newRow("Ctrl+Y") << u"Command6"_s << u"Ctrl+Y"_s << u"Вернуть предыдущее действие"_s << u"CY"_s << leftCtrl
+                            << KeyRect { 126, 142, 41, 58 };
     QTest::newRow("Ctrl+O") << u"Command7"_s << u"Ctrl+O"_s << u"Открыть документ"_s << u"CO"_s << leftCtrl
                             << KeyRect { 183, 199, 41, 58 };
     QTest::newRow("Ctrl+S") << u"Command8"_s << u"Ctrl+S"_s << u"Сохранить документ"_s << u"CS"_s << leftCtrl
@@ -331,8 +331,8 @@ void TestForm4::shortcut()
     int red = 0;
     for (int row = 0; row < plain.height(); ++row) {
         for (int column = 0; column < plain.width(); ++column) {
-            const QRgb expected
-                = onEdge(first, column, row) || onEdge(second, column, row) ? qRgb(255, 0, 0) : plain.pixel(column, row);
+            const QRgb expected = onEdge(first, column, row) || onEdge(second, column, row) ? qRgb(255, 0, 0)
+                                                                                            : plain.pixel(column, row);
             if (outlined.pixel(column, row) != expected)
                 QFAIL(qPrintable(u"pixel %1, %2"_s.arg(column).arg(row)));
             red += outlined.pixel(column, row) != plain.pixel(column, row);
@@ -395,15 +395,15 @@ void TestForm4::outlinesLieOnDrawnKeys()
             const int beyond = medianGrey(plain, side.from + side.outward, side.along, side.count);
             const int under = medianGrey(plain, side.from, side.along, side.count);
             const int within = medianGrey(plain, side.from - side.outward, side.along, side.count);
-            const QString where = u"ring %1-%2 x %3-%4, %5 side: grey %6 beyond, %7 under, %8 within"_s
-                                      .arg(ring.firstColumn)
-                                      .arg(ring.lastColumn)
-                                      .arg(ring.firstRow)
-                                      .arg(ring.lastRow)
-                                      .arg(QLatin1StringView(side.name))
-                                      .arg(beyond)
-                                      .arg(under)
-                                      .arg(within);
+            const QString where
+                = u"ring %1-%2 x %3-%4, %5 side: grey %6 beyond, %7 under, %8 within"_s.arg(ring.firstColumn)
+                      .arg(ring.lastColumn)
+                      .arg(ring.firstRow)
+                      .arg(ring.lastRow)
+                      .arg(QLatin1StringView(side.name))
+                      .arg(beyond)
+                      .arg(under)
+                      .arg(within);
             QVERIFY2(beyond <= 45, qPrintable(where));
             QVERIFY2(under >= beyond + 15, qPrintable(where));
             QVERIFY2(within >= beyond + 6, qPrintable(where));
@@ -464,8 +464,8 @@ void TestForm4::backOrder()
     m_program.recordOperations();
     click(page.Command9);
     QCOMPARE(support::operationsOf(m_program.operations, { u"Form", u"Label", u"Image" }),
-        (QStringList { u"Form2.Show"_s, u"Form4.Hide"_s, u"Form4.I.Picture"_s, u"Form4.I1.Picture"_s,
-            u"Form4.l1(1).Caption"_s }));
+        (QStringList {
+            u"Form2.Show"_s, u"Form4.Hide"_s, u"Form4.I.Picture"_s, u"Form4.I1.Picture"_s, u"Form4.l1(1).Caption"_s }));
 }
 
 void TestForm4::firstReferenceByReadingACaption()

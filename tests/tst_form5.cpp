@@ -132,8 +132,8 @@ void TestForm5::captions_data()
     QTest::addColumn<QList<int>>("twoBlanksAfterHyphen");
 
     QTest::newRow("y1 general") << 1 << 575 << QList<int> { 59, 53, 28, 65, 93, 23, 1, 1, 0 } << QList<int> { 3 };
-    QTest::newRow("y2 list of letters")
-        << 2 << 905 << QList<int> { 22, 20, 48, 17, 56, 30, 27, 58, 8, 49, 90, 0 } << QList<int> { 8 };
+    QTest::newRow("y2 list of letters") << 2 << 905 << QList<int> { 22, 20, 48, 17, 56, 30, 27, 58, 8, 49, 90, 0 }
+                                        << QList<int> { 8 };
     QTest::newRow("y3 reading") << 3 << 465 << QList<int> { 1, 1, 1, 11, 13, 38, 56, 49, 0 } << QList<int> {};
     QTest::newRow("y4 writing") << 4 << 173 << QList<int> { 64, 30, 0 } << QList<int> {};
     QTest::newRow("y5 personal buttons") << 5 << 362 << QList<int> { 61, 7, 82, 46, 0 } << QList<int> {};
@@ -358,8 +358,8 @@ void TestForm5::topicButtons_data()
 
     // Every topic button from every state: none shown, or any one topic text,
     // its own included (the same button twice).
-    const char* const names[] = { "none", "Общие", "Список писем", "Чтение письма", "Написание письма",
-        "Персональные кнопки" };
+    const char* const names[]
+        = { "none", "Общие", "Список писем", "Чтение письма", "Написание письма", "Персональные кнопки" };
     for (int topic = 1; topic <= topicCount; ++topic) {
         for (int before = 0; before <= topicCount; ++before) {
             QTest::addRow("%s after %s", names[topic], names[before]) << before << topic;
@@ -519,8 +519,8 @@ void TestForm5::tabOrder()
     f.Command5.button()->setFocus(Qt::OtherFocusReason);
     QCOMPARE(surface->focusWidget(), f.Command5.widget());
 
-    const QList<QWidget*> expected { f.Command4.widget(), f.Command3.widget(), f.Command1.widget(),
-        f.Command2.widget(), f.Command6.widget(), f.Command5.widget() };
+    const QList<QWidget*> expected { f.Command4.widget(), f.Command3.widget(), f.Command1.widget(), f.Command2.widget(),
+        f.Command6.widget(), f.Command5.widget() };
     QList<QWidget*> visited;
     for (qsizetype i = 0; i < expected.size(); ++i) {
         QTest::keyClick(surface->focusWidget(), Qt::Key_Tab);

@@ -70,8 +70,7 @@ void TestInstall::initTestCase()
     install.start(QStringLiteral(VORSILAN_CMAKE),
         { u"--install"_s, QStringLiteral(VORSILAN_BUILD_DIR), u"--prefix"_s, m_prefix.path() });
     QVERIFY2(install.waitForFinished(-1), qPrintable(install.errorString()));
-    QVERIFY2(install.exitStatus() == QProcess::NormalExit && install.exitCode() == 0,
-        install.readAll().constData());
+    QVERIFY2(install.exitStatus() == QProcess::NormalExit && install.exitCode() == 0, install.readAll().constData());
 }
 
 void TestInstall::installedFiles_data()

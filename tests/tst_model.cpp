@@ -50,21 +50,18 @@ constexpr std::array<quint64, 2> fixedSeeds { 19470815, 31415926 };
 // The length of every topic text and the caption of every shortcut button, as
 // the pages promise them; the captions read before the walk must match.
 constexpr std::array<int, 7> topicLengths { 775, 701, 575, 905, 465, 173, 362 };
-const std::array<QString, 8> buttonCaptions {
-    u"Shift+F3"_s, u"Ctrl+A"_s, u"Ctrl+C"_s, u"Ctrl+V"_s, u"Ctrl+Z"_s, u"Ctrl+Y"_s, u"Ctrl+O"_s, u"Ctrl+S"_s,
-};
+const std::array<QString, 8> buttonCaptions { u"Shift+F3"_s, u"Ctrl+A"_s, u"Ctrl+C"_s, u"Ctrl+V"_s, u"Ctrl+Z"_s,
+    u"Ctrl+Y"_s, u"Ctrl+O"_s, u"Ctrl+S"_s };
 
 const QString form3StartHeading = u"Комбинации клавиш при работе "_s;
 const QString browserHeading = u"Комбинации клавиш при работе в браузере"_s;
 const QString windowsHeading = u"Комбинации клавиш при работе в Windows"_s;
 
 // Queries that the pages single out, mixed into the random ones.
-const QStringList notableQueries {
-    u"Ctrl+S"_s, u"Ctrl+C"_s, u"ctrl+c"_s, u"Delete"_s, u"Alt"_s, u"Ctrl+A"_s, u" "_s, u"  "_s,
-    u"Ctrl+S "_s, u"+"_s, u"Ctrl"_s, u"Поисковая строка"_s, u"Сохранить"_s, u"сохранить"_s, u"Win"_s,
+const QStringList notableQueries { u"Ctrl+S"_s, u"Ctrl+C"_s, u"ctrl+c"_s, u"Delete"_s, u"Alt"_s, u"Ctrl+A"_s, u" "_s,
+    u"  "_s, u"Ctrl+S "_s, u"+"_s, u"Ctrl"_s, u"Поисковая строка"_s, u"Сохранить"_s, u"сохранить"_s, u"Win"_s,
     u"Windows"_s, u"\u0421trl+S"_s, u"диспечер"_s, u"строке Ctrl+Enter"_s, u"окнами +D"_s, u"Shift+S"_s,
-    QString(200, u' '), u"Shift+F3"_s, u"Ctrl+Enter"_s, u"\"Входящие\""_s, u"-  "_s,
-};
+    QString(200, u' '), u"Shift+F3"_s, u"Ctrl+Enter"_s, u"\"Входящие\""_s, u"-  "_s };
 
 // Pairs of letters that look alike in Latin and Cyrillic.
 const QString latinLookalikes = u"ACEHKMOPTXaceopxy"_s;
@@ -77,18 +74,18 @@ struct CodeRange {
     char32_t last;
 };
 constexpr std::array<CodeRange, 14> typable {
-    CodeRange { 0x20, 0x7E },      // ASCII
-    CodeRange { 0xA0, 0xFF },      // Latin-1, no-break space included
-    CodeRange { 0x391, 0x3A1 },    // Greek capitals
-    CodeRange { 0x400, 0x44F },    // Cyrillic
-    CodeRange { 0x401, 0x401 },    // Ё
-    CodeRange { 0x300, 0x36F },    // combining marks
-    CodeRange { 0x200B, 0x200D },  // zero-width characters
-    CodeRange { 0x2000, 0x200A },  // typographic spaces
-    CodeRange { 0x3000, 0x3000 },  // ideographic space
-    CodeRange { 0x4E00, 0x4E40 },  // CJK
-    CodeRange { 0xE000, 0xE0FF },  // private use
-    CodeRange { 0xFF01, 0xFF5E },  // full-width forms
+    CodeRange { 0x20, 0x7E }, // ASCII
+    CodeRange { 0xA0, 0xFF }, // Latin-1, no-break space included
+    CodeRange { 0x391, 0x3A1 }, // Greek capitals
+    CodeRange { 0x400, 0x44F }, // Cyrillic
+    CodeRange { 0x401, 0x401 }, // Ё
+    CodeRange { 0x300, 0x36F }, // combining marks
+    CodeRange { 0x200B, 0x200D }, // zero-width characters
+    CodeRange { 0x2000, 0x200A }, // typographic spaces
+    CodeRange { 0x3000, 0x3000 }, // ideographic space
+    CodeRange { 0x4E00, 0x4E40 }, // CJK
+    CodeRange { 0xE000, 0xE0FF }, // private use
+    CodeRange { 0xFF01, 0xFF5E }, // full-width forms
     CodeRange { 0x1F600, 0x1F64F }, // emoji
     CodeRange { 0x20000, 0x20100 }, // CJK extension B
 };
@@ -231,8 +228,8 @@ void TestModel::initTestCase()
     Form5& f5 = window<Form5>();
     Form4& f4 = window<Form4>();
     const forms::Label* topics[] = { &f3.wind3, &f3.Brauz2, &f5.y1, &f5.y2, &f5.y3, &f5.y4, &f5.y5 };
-    const forms::CommandButton* buttons[] = { &f4.Command1, &f4.Command2, &f4.Command3, &f4.Command4,
-        &f4.Command5, &f4.Command6, &f4.Command7, &f4.Command8 };
+    const forms::CommandButton* buttons[] = { &f4.Command1, &f4.Command2, &f4.Command3, &f4.Command4, &f4.Command5,
+        &f4.Command6, &f4.Command7, &f4.Command8 };
     for (int i = 0; i < 7; ++i) {
         m_sources[i] = topics[i]->caption();
         QCOMPARE(m_sources[i].size(), topicLengths[i]);
@@ -305,9 +302,8 @@ void TestModel::randomWalk()
         noteCreation();
         const QString difference = compare();
         if (!difference.isEmpty()) {
-            QFAIL(qPrintable(u"seed %1, action %2 (%3):\n%4\nlast actions:\n  %5"_s.arg(m_seed)
-                                 .arg(number)
-                                 .arg(m_action, difference, m_recent.join(u"\n  "_s))));
+            QFAIL(qPrintable(u"seed %1, action %2 (%3):\n%4\nlast actions:\n  %5"_s.arg(m_seed).arg(number).arg(
+                m_action, difference, m_recent.join(u"\n  "_s))));
         }
         m_recent.append(u"%1: %2"_s.arg(number).arg(m_action));
         if (m_recent.size() > 25)
@@ -335,36 +331,18 @@ void TestModel::step()
         case 2:
         case 3:
         case 4:
-        case 5:
-            search();
-            break;
+        case 5: search(); break;
         case 6:
-        case 7:
-            hideResults();
-            break;
-        case 8:
-            creditsDown();
-            break;
-        case 9:
-            creditsUp();
-            break;
+        case 7: hideResults(); break;
+        case 8: creditsDown(); break;
+        case 9: creditsUp(); break;
         case 10:
         case 11:
-        case 12:
-            replaceQuery();
-            break;
-        case 13:
-            appendText();
-            break;
-        case 14:
-            chance(50) ? prependText() : backspaces();
-            break;
-        case 15:
-            clearQuery();
-            break;
-        case 16:
-            pasteOddText();
-            break;
+        case 12: replaceQuery(); break;
+        case 13: appendText(); break;
+        case 14: chance(50) ? prependText() : backspaces(); break;
+        case 15: clearQuery(); break;
+        case 16: pasteOddText(); break;
         default: {
             forms::Label* passive[] = { &f.Label2, &f.l3, &f.l4 };
             clickPassive(*passive[pick(3)]);
@@ -433,9 +411,9 @@ void TestModel::step()
         Form4& f = window<Form4>();
         forms::CommandButton* shortcuts[] = { &f.Command1, &f.Command2, &f.Command3, &f.Command4, &f.Command5,
             &f.Command6, &f.Command7, &f.Command8 };
-        const std::u16string_view actions[] = { content::changeFontAction, content::selectAllAction,
-            content::copyAction, content::pasteAction, content::undoAction, content::redoAction,
-            content::openAction, content::saveAction };
+        const std::u16string_view actions[]
+            = { content::changeFontAction, content::selectAllAction, content::copyAction, content::pasteAction,
+                  content::undoAction, content::redoAction, content::openAction, content::saveAction };
         const int choice = pick(11);
         if (choice < 8) {
             m_action = u"Form4 "_s + buttonCaptions[choice];
@@ -668,20 +646,15 @@ void TestModel::modelSearch()
 QString TestModel::randomQuery()
 {
     switch (pick(10)) {
-    case 0:
-        return QString();
+    case 0: return QString();
     case 1:
-    case 2:
-        return notableQueries[pick(int(notableQueries.size()))];
+    case 2: return notableQueries[pick(int(notableQueries.size()))];
     case 3:
     case 4:
-    case 5:
-        return substringQuery();
+    case 5: return substringQuery();
     case 6:
-    case 7:
-        return editedQuery();
-    default:
-        return randomUnicode(1 + pick(6));
+    case 7: return editedQuery();
+    default: return randomUnicode(1 + pick(6));
     }
 }
 
@@ -716,15 +689,9 @@ QString TestModel::editedQuery()
             query[at] = latinLookalikes[cyrillic];
         break;
     }
-    case 2:
-        query.insert(at, u' ');
-        break;
-    case 3:
-        query.remove(at, 1);
-        break;
-    default:
-        query.replace(at, 1, randomUnicode(1));
-        break;
+    case 2: query.insert(at, u' '); break;
+    case 3: query.remove(at, 1); break;
+    default: query.replace(at, 1, randomUnicode(1)); break;
     }
     // A removed character may leave half of a surrogate pair, which no key
     // types; the search box then holds the text without it.
@@ -799,8 +766,8 @@ QString TestModel::compare()
 
     Form1& f1 = window<Form1>();
     expectText(f1.t1.lineEdit()->text(), m_model.t1, u"t1"_s);
-    expect(f1.lt1.items() == m_model.lt1, u"lt1 holds ["_s + f1.lt1.items().join(u" | "_s) + u"], expected ["_s
-            + m_model.lt1.join(u" | "_s) + u']');
+    expect(f1.lt1.items() == m_model.lt1,
+        u"lt1 holds ["_s + f1.lt1.items().join(u" | "_s) + u"], expected ["_s + m_model.lt1.join(u" | "_s) + u']');
     expect(f1.lt1.isVisible() == m_model.lt1Visible, u"lt1 visibility"_s);
     expect(f1.Command3.isVisible(), u"the hide-results button is hidden"_s);
     expectText(f1.l3.labelWidget()->caption(), m_model.l3, u"l3"_s);
@@ -831,15 +798,15 @@ QString TestModel::compare()
         expect(f4.I1.isVisible(), u"I1 is hidden"_s);
         const QPixmap* shown = f4.I1.imageWidget()->picture().get();
         const QPixmap* expected = m_pictures[std::size_t(m_model.picture4)];
-        expect(shown == expected, u"I1 holds picture %1, expected picture %2 (own %3, I %4, SF..CS)"_s
-                                      .arg(quintptr(shown), 0, 16)
-                                      .arg(quintptr(expected), 0, 16)
-                                      .arg(quintptr(m_pictures[0]), 0, 16)
-                                      .arg(quintptr(m_pictures[1]), 0, 16));
+        expect(shown == expected,
+            u"I1 holds picture %1, expected picture %2 (own %3, I %4, SF..CS)"_s.arg(quintptr(shown), 0, 16)
+                .arg(quintptr(expected), 0, 16)
+                .arg(quintptr(m_pictures[0]), 0, 16)
+                .arg(quintptr(m_pictures[1]), 0, 16));
         if (m_model.picture4 != Pic::Own)
             expect(m_ownPicture.expired(), u"the page's own first picture is still held"_s);
-        const forms::CommandButton* buttons[] = { &f4.Command1, &f4.Command2, &f4.Command3, &f4.Command4,
-            &f4.Command5, &f4.Command6, &f4.Command7, &f4.Command8 };
+        const forms::CommandButton* buttons[] = { &f4.Command1, &f4.Command2, &f4.Command3, &f4.Command4, &f4.Command5,
+            &f4.Command6, &f4.Command7, &f4.Command8 };
         for (int i = 0; i < 8; ++i)
             expectText(buttons[i]->button()->text(), m_sources[7 + i], u"Form4 "_s + buttons[i]->name());
     }

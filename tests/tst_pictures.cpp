@@ -55,8 +55,7 @@ JpegHeader readJpegHeader(const QByteArray& data)
         if (marker == 0xda || marker == 0xd9)
             break;
         const qsizetype length = big16(data, at + 2);
-        const bool frame = marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8
-            && marker != 0xcc;
+        const bool frame = marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 && marker != 0xcc;
         if (frame) {
             header.frameMarkers.append(marker);
             header.precision = quint8(data[at + 4]);
@@ -92,21 +91,14 @@ void TestPictures::icon_data()
     QTest::addColumn<QList<int>>("sizes");
     QTest::addColumn<QList<int>>("depths");
 
-    QTest::newRow("app") << QStringLiteral(":/pictures/app.ico")
-                         << QList<int> { 48, 32, 24, 16, 48, 32, 24, 16 }
+    QTest::newRow("app") << QStringLiteral(":/pictures/app.ico") << QList<int> { 48, 32, 24, 16, 48, 32, 24, 16 }
                          << QList<int> { 8, 8, 8, 8, 32, 32, 32, 32 };
-    QTest::newRow("start") << QStringLiteral(":/pictures/start.ico") << QList<int> { 36, 48 }
-                           << QList<int> { 8, 32 };
-    QTest::newRow("search") << QStringLiteral(":/pictures/search.ico") << QList<int> { 24, 48 }
-                            << QList<int> { 8, 32 };
-    QTest::newRow("hide") << QStringLiteral(":/pictures/hide.ico") << QList<int> { 24, 48 }
-                          << QList<int> { 8, 32 };
-    QTest::newRow("home") << QStringLiteral(":/pictures/home.ico") << QList<int> { 36, 48 }
-                          << QList<int> { 8, 32 };
-    QTest::newRow("back") << QStringLiteral(":/pictures/back.ico") << QList<int> { 36, 48 }
-                          << QList<int> { 8, 32 };
-    QTest::newRow("logo key") << QStringLiteral(":/pictures/winkey.ico") << QList<int> { 20 }
-                              << QList<int> { 8 };
+    QTest::newRow("start") << QStringLiteral(":/pictures/start.ico") << QList<int> { 36, 48 } << QList<int> { 8, 32 };
+    QTest::newRow("search") << QStringLiteral(":/pictures/search.ico") << QList<int> { 24, 48 } << QList<int> { 8, 32 };
+    QTest::newRow("hide") << QStringLiteral(":/pictures/hide.ico") << QList<int> { 24, 48 } << QList<int> { 8, 32 };
+    QTest::newRow("home") << QStringLiteral(":/pictures/home.ico") << QList<int> { 36, 48 } << QList<int> { 8, 32 };
+    QTest::newRow("back") << QStringLiteral(":/pictures/back.ico") << QList<int> { 36, 48 } << QList<int> { 8, 32 };
+    QTest::newRow("logo key") << QStringLiteral(":/pictures/winkey.ico") << QList<int> { 20 } << QList<int> { 8 };
 }
 
 void TestPictures::icon()
@@ -172,10 +164,8 @@ void TestPictures::photograph_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("needsProfile");
 
-    QTest::newRow("background") << QStringLiteral(":/pictures/background.jpg") << QSize(484, 436)
-                                << true;
-    QTest::newRow("keyboard") << QStringLiteral(":/pictures/keyboard.jpg") << QSize(347, 121)
-                              << false;
+    QTest::newRow("background") << QStringLiteral(":/pictures/background.jpg") << QSize(484, 436) << true;
+    QTest::newRow("keyboard") << QStringLiteral(":/pictures/keyboard.jpg") << QSize(347, 121) << false;
 }
 
 void TestPictures::photograph()
@@ -220,8 +210,8 @@ void TestPictures::keyboardHasNoPureRed()
 {
     // The shortcut pages outline keys in pure red; the photograph must never
     // contain that colour itself, or the outlines could not be told apart.
-    const QImage image = QImage::fromData(resource(QStringLiteral(":/pictures/keyboard.jpg")))
-                             .convertToFormat(QImage::Format_RGB32);
+    const QImage image
+        = QImage::fromData(resource(QStringLiteral(":/pictures/keyboard.jpg"))).convertToFormat(QImage::Format_RGB32);
     QVERIFY(!image.isNull());
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)

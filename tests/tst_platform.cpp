@@ -216,8 +216,8 @@ void TestPlatform::labelsAndImagesForAssistiveTechnology()
     if (number == 1) {
         const Form1& start = window<Form1>();
         QCOMPARE(accessibleName(start.Label1.widget()), u"X"_s);
-        QCOMPARE(QAccessible::queryAccessibleInterface(start.Label1.widget())->text(QAccessible::Description),
-            u"Выход"_s);
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(start.Label1.widget())->text(QAccessible::Description), u"Выход"_s);
         QCOMPARE(accessibleName(start.l4.widget()), fromView(content::creditStart));
     }
     if (number == 3) {
@@ -328,8 +328,8 @@ void TestPlatform::enterAndEscapeElsewhereDoNothing()
         : focus == u"result list"             ? start.lt1.widget()
                                               : start.Command1.widget();
     focused->setFocus();
-    QTest::keyClick(start.widget()->windowHandle(), Qt::Key(key),
-        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QTest::keyClick(
+        start.widget()->windowHandle(), Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
 
     QCOMPARE(visibleWindows(), QStringList { u"Form1"_s });
     QCOMPARE(m_program.runtime().windows().size(), std::size_t(1));
@@ -439,8 +439,8 @@ void TestPlatform::qtTextsAreRussian()
             texts.append(action->text().section(u'\t', 0, 0).remove(u'&'));
     }
     QCOMPARE(texts,
-        (QStringList { u"Отменить действие"_s, u"Повторить действие"_s, u"Вырезать"_s, u"Копировать"_s,
-            u"Вставить"_s, u"Удалить"_s, u"Выделить всё"_s }));
+        (QStringList { u"Отменить действие"_s, u"Повторить действие"_s, u"Вырезать"_s, u"Копировать"_s, u"Вставить"_s,
+            u"Удалить"_s, u"Выделить всё"_s }));
 }
 
 void TestPlatform::labelTextIsBlackOnEveryScheme_data()

@@ -8,8 +8,8 @@
 #include "windows/form4.h"
 #include "windows/form5.h"
 
-#include <QListWidget>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -193,8 +193,7 @@ void TestRuntime::credits_data()
     QTest::newRow("middle") << Qt::MiddleButton << Qt::KeyboardModifiers();
     QTest::newRow("left+shift") << Qt::LeftButton << Qt::KeyboardModifiers(Qt::ShiftModifier);
     QTest::newRow("right+ctrl") << Qt::RightButton << Qt::KeyboardModifiers(Qt::ControlModifier);
-    QTest::newRow("middle+alt+shift") << Qt::MiddleButton
-                                      << Qt::KeyboardModifiers(Qt::AltModifier | Qt::ShiftModifier);
+    QTest::newRow("middle+alt+shift") << Qt::MiddleButton << Qt::KeyboardModifiers(Qt::AltModifier | Qt::ShiftModifier);
 }
 
 void TestRuntime::credits()
@@ -264,8 +263,8 @@ void TestRuntime::failureShowsAMessageAndEnds_data()
 
     QTest::newRow("credits caption") << u"Label Form1.l3.Caption"_s << u"credits"_s
                                      << QStringList { u"Label"_s, u"Form1.l3"_s, u"Caption"_s };
-    QTest::newRow("showing the section menu") << u"Form Form2.Show"_s << u"start"_s
-                                              << QStringList { u"Form"_s, u"Form2"_s, u"Show"_s };
+    QTest::newRow("showing the section menu")
+        << u"Form Form2.Show"_s << u"start"_s << QStringList { u"Form"_s, u"Form2"_s, u"Show"_s };
 }
 
 // The real program, in a process of its own: a failing operation shows one
@@ -321,13 +320,12 @@ void TestRuntime::exitLabelClick_data()
     constexpr Qt::MouseButton right = Qt::RightButton;
     constexpr Qt::MouseButton middle = Qt::MiddleButton;
     QTest::newRow("left click") << QList<MouseStep> { { true, left, true }, { false, left, true } } << true;
-    QTest::newRow("right click during a left press")
-        << QList<MouseStep> { { true, left, true }, { true, right, true }, { false, right, true }, { false, left, true } }
-        << true;
-    QTest::newRow("middle click during a left press")
-        << QList<MouseStep> { { true, left, true }, { true, middle, true }, { false, middle, true },
-               { false, left, true } }
-        << true;
+    QTest::newRow("right click during a left press") << QList<MouseStep> { { true, left, true }, { true, right, true },
+        { false, right, true }, { false, left, true } }
+                                                     << true;
+    QTest::newRow("middle click during a left press") << QList<MouseStep> { { true, left, true },
+        { true, middle, true }, { false, middle, true }, { false, left, true } }
+                                                      << true;
     QTest::newRow("pressed elsewhere, released on the label")
         << QList<MouseStep> { { true, left, false }, { false, left, true } } << false;
     QTest::newRow("pressed on the label, released elsewhere")

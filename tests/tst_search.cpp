@@ -26,8 +26,8 @@ using namespace Qt::Literals::StringLiterals;
 
 using forms::window;
 using support::click;
-using support::visibleWindows;
 using support::titles;
+using support::visibleWindows;
 
 namespace {
 
@@ -294,8 +294,7 @@ void TestSearch::awkwardInput_data()
     QTest::newRow("long pasted run of blanks") << Entry::Pasted << QString(32000, u' ') << QList<int> {};
     // Longer than the 32,767 units a line edit takes unless told otherwise.
     QTest::newRow("pasted query of 42,000 units") << Entry::Pasted << u"Ctrl+S "_s.repeated(6000) << QList<int> {};
-    QTest::newRow("composed query of 40,000 units") << Entry::Composed << u"Alt+"_s.repeated(10000)
-                                                    << QList<int> {};
+    QTest::newRow("composed query of 40,000 units") << Entry::Composed << u"Alt+"_s.repeated(10000) << QList<int> {};
     // The longest runs of blanks: 142 in the Windows text, 157 in the browser text.
     QTest::newRow("142 blanks") << Entry::Typed << QString(142, u' ') << QList<int> { 1, 2 };
     QTest::newRow("143 blanks") << Entry::Pasted << QString(143, u' ') << QList<int> { 2 };
@@ -305,8 +304,7 @@ void TestSearch::awkwardInput_data()
     QTest::newRow("pair after a shortcut") << Entry::Typed << u"Ctrl+S\U0001F600"_s << QList<int> {};
     QTest::newRow("pasted pair") << Entry::Pasted << u"+\U0001F600+"_s << QList<int> {};
     QTest::newRow("lone high half") << Entry::Composed << units({ high }) << QList<int> {};
-    QTest::newRow("lone low half after a shortcut") << Entry::Composed << u"Ctrl+S"_s + units({ low })
-                                                    << QList<int> {};
+    QTest::newRow("lone low half after a shortcut") << Entry::Composed << u"Ctrl+S"_s + units({ low }) << QList<int> {};
     QTest::newRow("halves reversed") << Entry::Pasted << units({ low, high }) << QList<int> {};
     QTest::newRow("combining accent after a shortcut") << Entry::Typed << u"Ctrl+S\u0301"_s << QList<int> {};
     QTest::newRow("combining accent alone") << Entry::Typed << u"\u0301"_s << QList<int> {};
@@ -356,14 +354,9 @@ void TestSearch::againstReference()
         const std::size_t length = 1 + random() % std::min<std::size_t>(text.size(), 24);
         std::u16string query = text.substr(random() % (text.size() - length + 1), length);
         switch (random() % 4) {
-        case 0:
-            query.insert(random() % (query.size() + 1), 1, edits[random() % edits.size()]);
-            break;
-        case 1:
-            query[random() % query.size()] = edits[random() % edits.size()];
-            break;
-        default:
-            break;
+        case 0: query.insert(random() % (query.size() + 1), 1, edits[random() % edits.size()]); break;
+        case 1: query[random() % query.size()] = edits[random() % edits.size()]; break;
+        default: break;
         }
 
         QStringList expected;
@@ -440,8 +433,8 @@ void TestSearch::hideRemovesTheListBeforeEmptyingTheBox()
 
     QList<bool> listShownAtChange;
     QObject watcher;
-    QObject::connect(f.t1.lineEdit(), &QLineEdit::textChanged, &watcher,
-        [&] { listShownAtChange.append(f.lt1.isVisible()); });
+    QObject::connect(
+        f.t1.lineEdit(), &QLineEdit::textChanged, &watcher, [&] { listShownAtChange.append(f.lt1.isVisible()); });
     click(f.Command3);
     QCOMPARE(listShownAtChange, QList<bool> { false });
     QCOMPARE(f.t1.lineEdit()->text(), QString());
@@ -527,8 +520,8 @@ void TestSearch::firstVisitAfterSearch()
     const auto visit = [menuButton]() -> forms::Window& {
         click(window<Form1>().Command1);
         Form2& menu = window<Form2>();
-        forms::CommandButton* buttons[] = { nullptr, &menu.Command1, &menu.Command2, &menu.Command3, &menu.Command4,
-            &menu.Command5 };
+        forms::CommandButton* buttons[]
+            = { nullptr, &menu.Command1, &menu.Command2, &menu.Command3, &menu.Command4, &menu.Command5 };
         click(*buttons[menuButton]);
         const QStringList shown = visibleWindows();
         if (shown.size() != 1)
@@ -595,12 +588,12 @@ void TestSearch::failureStopsTheSearch_data()
     QTest::addColumn<QStringList>("windows");
 
     const QStringList all { u"Form1"_s, u"Form3"_s, u"Form5"_s, u"Form4"_s };
-    QTest::newRow("creating the web-mail page") << u"Form Form5.New"_s << titlesOf({ 1, 2 })
-                                                << QStringList { u"Form1"_s, u"Form3"_s };
+    QTest::newRow("creating the web-mail page")
+        << u"Form Form5.New"_s << titlesOf({ 1, 2 }) << QStringList { u"Form1"_s, u"Form3"_s };
     QTest::newRow("reading a topic text") << u"Label Form5.y3.Caption"_s << titlesOf({ 1, 2, 3, 4 })
                                           << QStringList { u"Form1"_s, u"Form3"_s, u"Form5"_s };
-    QTest::newRow("reading a button caption") << u"CommandButton Form4.Command8.Caption"_s
-                                              << titlesOf(rowRange(1, 14, { 7, 8 })) << all;
+    QTest::newRow("reading a button caption")
+        << u"CommandButton Form4.Command8.Caption"_s << titlesOf(rowRange(1, 14, { 7, 8 })) << all;
     QTest::newRow("adding an entry") << u"ListBox Form1.lt1.AddItem"_s << QStringList {}
                                      << QStringList { u"Form1"_s, u"Form3"_s };
     QTest::newRow("showing the list") << u"ListBox Form1.lt1.Visible"_s << titlesOf(rowRange(1, 15, { 7, 8 })) << all;

@@ -68,7 +68,8 @@ std::vector<std::u16string> sourceTexts()
         content::caption(content::mailWritingTopic),
         content::caption(content::mailPersonalTopic),
     };
-    for (const char16_t* button : { u"Shift+F3", u"Ctrl+A", u"Ctrl+C", u"Ctrl+V", u"Ctrl+Z", u"Ctrl+Y", u"Ctrl+O", u"Ctrl+S" })
+    for (const char16_t* button :
+        { u"Shift+F3", u"Ctrl+A", u"Ctrl+C", u"Ctrl+V", u"Ctrl+Z", u"Ctrl+Y", u"Ctrl+O", u"Ctrl+S" })
         texts.emplace_back(button);
     return texts;
 }
@@ -90,9 +91,7 @@ std::u16string randomQuery(std::mt19937& random, const std::vector<std::u16strin
         const std::size_t at = random() % (query.size() + 1);
         const char16_t unit = editUnits[random() % editUnits.size()];
         switch (random() % 4) {
-        case 0:
-            query.insert(at, 1, unit);
-            break;
+        case 0: query.insert(at, 1, unit); break;
         case 1:
             if (at < query.size())
                 query.erase(at, 1);
@@ -242,8 +241,8 @@ void TestText::inStrAgainstReference()
         for (const std::u16string& text : texts) {
             const std::size_t expected = naiveFind(text, query);
             if (forms::inStr(text, query) != expected) {
-                QFAIL(qPrintable(u"query %1 (code units %2) in %3: expected %4"_s.arg(qs(query),
-                    hexUnits(query), qs(text).left(40), QString::number(expected))));
+                QFAIL(qPrintable(u"query %1 (code units %2) in %3: expected %4"_s.arg(
+                    qs(query), hexUnits(query), qs(text).left(40), QString::number(expected))));
             }
             found += expected > 0 ? 1 : 0;
         }

@@ -86,8 +86,8 @@ void TestTopicLayout::layout_data()
         << QStringList { u"0/0/20|aaa"_s, u"0/1/0|bbb ccc"_s };
 
     QTest::newRow("an indent on the second entry only")
-        << QStringList { u"aaa bbb"_s, u"+D ccc"_s } << QList<int> { 0, 22 } << QList<bool> { false, false }
-        << 70.0 << QStringList { u"0/0/0|aaa bbb"_s, u"1/0/22|+D"_s, u"1/1/0|ccc"_s };
+        << QStringList { u"aaa bbb"_s, u"+D ccc"_s } << QList<int> { 0, 22 } << QList<bool> { false, false } << 70.0
+        << QStringList { u"0/0/0|aaa bbb"_s, u"1/0/22|+D"_s, u"1/1/0|ccc"_s };
 
     QTest::newRow("empty lines only where asked")
         << QStringList { u"a"_s, u"b"_s, u"c"_s, u"d e"_s } << QList<int> { 0, 0, 0, 0 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "content/texts.h"
 #include "forms/controls.h"
 #include "forms/window.h"
-#include "content/texts.h"
 
 // The start window: the program's title, the start button, the search row with
 // its result list, the exit label and the credits.
@@ -12,6 +12,9 @@ public:
 
     Form1();
 
+    // The declarations read like the window's table, a row each; the
+    // formatter leaves them as they stand.
+    // clang-format off
     forms::CommandButton Command1 { this, u"Command1",
         { .rect = { 4920, 4920, 615, 615 }, .points = 9, .picture = u":/pictures/start.ico",
             .toolTip = u"Начать", .tabIndex = 0 } };
@@ -39,6 +42,7 @@ public:
     forms::Label l4 { this, u"l4",
         { .rect = { 600, 5160, 4215, 375 }, .points = 9.75, .caption = content::creditStart,
             .align = forms::Align::Centre, .tabIndex = 9 } };
+    // clang-format on
 
 private:
     void Command1_Click();

@@ -11,6 +11,9 @@ public:
 
     Form2();
 
+    // The declarations read like the window's table, a row each; the
+    // formatter leaves them as they stand.
+    // clang-format off
     forms::Label Label2 { this, u"Label2",
         { .rect = { 0, 0, 5535, 735 }, .points = 26.25, .caption = u"Комбинации клавиш ",
             .align = forms::Align::Centre, .tabIndex = 5 } };
@@ -37,6 +40,7 @@ public:
     forms::CommandButton Command1 { this, u"Command1",
         { .rect = { 4920, 4920, 615, 615 }, .points = 9, .picture = u":/pictures/home.ico",
             .toolTip = u"Закончить", .tabIndex = 0 } };
+    // clang-format on
 
 private:
     void Command1_Click();

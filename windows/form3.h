@@ -14,6 +14,9 @@ public:
 
     Form3();
 
+    // The declarations read like the window's table, a row each; the
+    // formatter leaves them as they stand.
+    // clang-format off
     forms::Label l1 { this, u"l1",
         { .rect = { 0, 120, 5535, 975 }, .points = 15.75, .caption = u"Комбинации клавиш при работе ",
             .align = forms::Align::Centre, .tabIndex = 1 } };
@@ -34,6 +37,7 @@ public:
     forms::CommandButton Command1 { this, u"Command1",
         { .rect = { 4920, 4920, 615, 615 }, .points = 9, .picture = u":/pictures/back.ico",
             .toolTip = u"Назад", .tabIndex = 0 } };
+    // clang-format on
 
 private:
     void Command1_Click();

@@ -12,6 +12,9 @@ public:
 
     Form4();
 
+    // The declarations read like the window's table, a row each; the
+    // formatter leaves them as they stand.
+    // clang-format off
     forms::ControlArray<forms::Label> l1 { this, u"l1",
         {
             { 0,
@@ -54,6 +57,7 @@ public:
     forms::Image CS { this, u"CS", { .rect = { 240, 2280, 5205, 1815 }, .visible = false } };
     forms::Image I { this, u"I",
         { .rect = { 240, 2400, 5205, 1815 }, .picture = u":/pictures/keyboard.jpg", .visible = false } };
+    // clang-format on
 
 private:
     void Command1_Click();

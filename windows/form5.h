@@ -13,6 +13,9 @@ public:
 
     Form5();
 
+    // The declarations read like the window's table, a row each; the
+    // formatter leaves them as they stand.
+    // clang-format off
     forms::ControlArray<forms::Label> l1 { this, u"l1",
         { { 0,
             { .rect = { 0, 120, 5535, 495 }, .points = 15.75, .caption = u"Комбинации клавиш на Yandex-почте",
@@ -45,6 +48,7 @@ public:
     forms::CommandButton Command6 { this, u"Command6",
         { .rect = { 4920, 4920, 615, 615 }, .points = 9, .picture = u":/pictures/back.ico",
             .toolTip = u"Назад", .tabIndex = 6 } };
+    // clang-format on
 
 private:
     void Command1_Click();

@@ -60,8 +60,7 @@ std::vector<PlaneKey> planeLayout()
             four.emplace_back(QStringLiteral("F%1").arg(group * 4 + i), 1.0);
         row(1.5 + group * 4.5, fy, 0.8, four);
     }
-    row(0, 0, 1,
-        letters(QStringLiteral("~1234567890-=")) + KeyRow { { QStringLiteral("Backspace"), 2 } });
+    row(0, 0, 1, letters(QStringLiteral("~1234567890-=")) + KeyRow { { QStringLiteral("Backspace"), 2 } });
     row(0, 1, 1,
         KeyRow { { QStringLiteral("Tab"), 1.5 } } + letters(QStringLiteral("QWERTYUIOP[]"))
             + KeyRow { { QStringLiteral("\\"), 1.5 } });
@@ -72,9 +71,8 @@ std::vector<PlaneKey> planeLayout()
         KeyRow { { QStringLiteral("Shift"), 2.25 } } + letters(QStringLiteral("ZXCVBNM,./"))
             + KeyRow { { QStringLiteral("Shift"), 2.75 } });
     row(0, 4, 1,
-        KeyRow { { QStringLiteral("Ctrl"), 1.5 }, { {}, 1.25 }, { QStringLiteral("Alt"), 1.25 },
-            { {}, 6 }, { QStringLiteral("Alt"), 1.25 }, { {}, 1.25 },
-            { QStringLiteral("Ctrl"), 1.5 } });
+        KeyRow { { QStringLiteral("Ctrl"), 1.5 }, { {}, 1.25 }, { QStringLiteral("Alt"), 1.25 }, { {}, 6 },
+            { QStringLiteral("Alt"), 1.25 }, { {}, 1.25 }, { QStringLiteral("Ctrl"), 1.5 } });
     return keys;
 }
 
@@ -101,8 +99,7 @@ struct Camera {
     // The projection is a plane-to-plane perspective, so four points fix it.
     QTransform transform() const
     {
-        const QPolygonF plane { QPointF(-4, -4), QPointF(20, -4), QPointF(20, 10),
-            QPointF(-4, 10) };
+        const QPolygonF plane { QPointF(-4, -4), QPointF(20, -4), QPointF(20, 10), QPointF(-4, 10) };
         QPolygonF picture;
         for (const QPointF& p : plane)
             picture << project(p);
@@ -208,14 +205,12 @@ QImage drawBackground(const QString& fontFamily)
         QRgb* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
         const double wash = 0.5 - 0.18 * smoothstep(0.7, 0.0, double(y) / pictureHeight);
         for (int x = 0; x < picture.width(); ++x) {
-            const double glow
-                = 0.06 * smoothstep(0.8, 0.0, std::hypot(x - pictureWidth * 0.2, y) / pictureWidth);
+            const double glow = 0.06 * smoothstep(0.8, 0.0, std::hypot(x - pictureWidth * 0.2, y) / pictureWidth);
             auto lift = [&](int v, double coolness) {
                 const double dark = (255 - v) * wash * (1 - glow);
                 return std::clamp(int(std::lround(255 - dark + coolness)), 0, 255);
             };
-            line[x] = qRgb(
-                lift(qRed(line[x]), -0.8), lift(qGreen(line[x]), 0), lift(qBlue(line[x]), 1.2));
+            line[x] = qRgb(lift(qRed(line[x]), -0.8), lift(qGreen(line[x]), 0), lift(qBlue(line[x]), 1.2));
         }
     }
     addGrain(picture, 1.1, 484436);

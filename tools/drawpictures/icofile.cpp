@@ -37,10 +37,7 @@ struct ColourBox {
     std::vector<std::pair<QRgb, int>> colours; // colour and how many pixels have it
     long long pixels = 0;
 
-    int channel(QRgb c, int which) const
-    {
-        return which == 0 ? qRed(c) : which == 1 ? qGreen(c) : qBlue(c);
-    }
+    int channel(QRgb c, int which) const { return which == 0 ? qRed(c) : which == 1 ? qGreen(c) : qBlue(c); }
 
     // The widest channel and its range, used to pick which box to split next.
     std::pair<int, int> widest() const
@@ -104,11 +101,8 @@ int nearest(const std::vector<QRgb>& palette, QRgb colour)
 QRgb overMatte(QRgb pixel, QColor matte)
 {
     const int a = qAlpha(pixel);
-    auto mix = [a](int c, int m) {
-        return (c * a + m * (255 - a) + 127) / 255;
-    };
-    return qRgb(mix(qRed(pixel), matte.red()), mix(qGreen(pixel), matte.green()),
-        mix(qBlue(pixel), matte.blue()));
+    auto mix = [a](int c, int m) { return (c * a + m * (255 - a) + 127) / 255; };
+    return qRgb(mix(qRed(pixel), matte.red()), mix(qGreen(pixel), matte.green()), mix(qBlue(pixel), matte.blue()));
 }
 
 QByteArray dibHeader(int width, int height, int bitsPerPixel, quint32 imageBytes)
@@ -264,9 +258,8 @@ std::vector<QRgb> buildPalette(const QImage& opaqueImage, int maxColours)
             break;
         ColourBox& box = boxes[size_t(pick)];
         const int ch = box.widest().first;
-        std::sort(box.colours.begin(), box.colours.end(), [&](const auto& a, const auto& b) {
-            return box.channel(a.first, ch) < box.channel(b.first, ch);
-        });
+        std::sort(box.colours.begin(), box.colours.end(),
+            [&](const auto& a, const auto& b) { return box.channel(a.first, ch) < box.channel(b.first, ch); });
         long long seen = 0;
         size_t cut = 1;
         for (size_t i = 0; i + 1 < box.colours.size(); ++i) {

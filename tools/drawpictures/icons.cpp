@@ -131,8 +131,7 @@ FlagShape appFlag(int size)
         width -= 1;
     const double left = std::floor((size - width) / 2);
     const double top = margin + std::ceil(flag.wave) - 1;
-    flag.area
-        = QRectF(left, top, width, size - top - margin - std::ceil(flag.wave) - flag.drop + 1);
+    flag.area = QRectF(left, top, width, size - top - margin - std::ceil(flag.wave) - flag.drop + 1);
     return flag;
 }
 
@@ -355,10 +354,8 @@ QImage homeImage(int size)
     p.setPen(pen(QColor(96, 96, 100), c.line(1.0)));
     p.setBrush(QColor(182, 188, 196));
     p.drawRect(window);
-    p.drawLine(
-        QPointF(window.center().x(), window.top()), QPointF(window.center().x(), window.bottom()));
-    p.drawLine(
-        QPointF(window.left(), window.center().y()), QPointF(window.right(), window.center().y()));
+    p.drawLine(QPointF(window.center().x(), window.top()), QPointF(window.center().x(), window.bottom()));
+    p.drawLine(QPointF(window.left(), window.center().y()), QPointF(window.right(), window.center().y()));
 
     // Door in the middle of the front, with two panels and a knob.
     const QRectF door(18.5, 25.5, 11, 15);

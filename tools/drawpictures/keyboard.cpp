@@ -69,11 +69,10 @@ std::vector<Key> layout()
     };
 
     // Function row: shorter keys.
-    const QStringList top = { QStringLiteral("Esc"), QStringLiteral("F1"), QStringLiteral("F2"),
-        QStringLiteral("F3"), QStringLiteral("F4"), QStringLiteral("F5"), QStringLiteral("F6"),
-        QStringLiteral("F7"), QStringLiteral("F8"), QStringLiteral("F9"), QStringLiteral("F10"),
-        QStringLiteral("F11"), QStringLiteral("F12"), QStringLiteral("PrtSc"),
-        QStringLiteral("ScrLk"), QStringLiteral("Pause"), QStringLiteral("NumLk") };
+    const QStringList top = { QStringLiteral("Esc"), QStringLiteral("F1"), QStringLiteral("F2"), QStringLiteral("F3"),
+        QStringLiteral("F4"), QStringLiteral("F5"), QStringLiteral("F6"), QStringLiteral("F7"), QStringLiteral("F8"),
+        QStringLiteral("F9"), QStringLiteral("F10"), QStringLiteral("F11"), QStringLiteral("F12"),
+        QStringLiteral("PrtSc"), QStringLiteral("ScrLk"), QStringLiteral("Pause"), QStringLiteral("NumLk") };
     for (int i = 0; i < 18; ++i) {
         Key& key = add(keyboard::functionKeys.at(i));
         if (i < top.size())
@@ -89,8 +88,8 @@ std::vector<Key> layout()
         grave.bottomLeft = QStringLiteral("`");
         grave.bottomRight = QStringLiteral("Ё");
         const QString shifted = QStringLiteral("!@#$%^&*()_+");
-        const QStringList russian = { {}, QStringLiteral("\""), QStringLiteral("№"),
-            QStringLiteral(";"), {}, QStringLiteral(":"), QStringLiteral("?"), {}, {}, {}, {}, {} };
+        const QStringList russian = { {}, QStringLiteral("\""), QStringLiteral("№"), QStringLiteral(";"), {},
+            QStringLiteral(":"), QStringLiteral("?"), {}, {}, {}, {}, {} };
         const keyboard::SymbolRun& digits = keyboard::digitKeys;
         for (int i = 0; i < digits.size(); ++i) {
             Key& key = add(digits.at(i));
@@ -252,8 +251,7 @@ void drawGlyph(QPainter& p, const Key& key)
     p.save();
     p.setBrush(Qt::NoBrush);
     switch (key.glyph) {
-    case Glyph::None:
-        break;
+    case Glyph::None: break;
     case Glyph::Logo: {
         // Four small panes of a waving flag, the right pair a little lower.
         const double w = 3.2;
@@ -284,18 +282,10 @@ void drawGlyph(QPainter& p, const Key& key)
                 QPointF(page.right() - 1.3, page.top() + 1.8 + i * 1.6));
         break;
     }
-    case Glyph::Left:
-        drawTriangle(p, QPointF(c.x() - 2.5, c.y()), 4.5, 2.6, 180);
-        break;
-    case Glyph::Right:
-        drawTriangle(p, QPointF(c.x() + 2.5, c.y()), 4.5, 2.6, 0);
-        break;
-    case Glyph::Up:
-        drawTriangle(p, QPointF(c.x(), c.y() - 2.5), 4.5, 2.6, -90);
-        break;
-    case Glyph::Down:
-        drawTriangle(p, QPointF(c.x(), c.y() + 2.5), 4.5, 2.6, 90);
-        break;
+    case Glyph::Left: drawTriangle(p, QPointF(c.x() - 2.5, c.y()), 4.5, 2.6, 180); break;
+    case Glyph::Right: drawTriangle(p, QPointF(c.x() + 2.5, c.y()), 4.5, 2.6, 0); break;
+    case Glyph::Up: drawTriangle(p, QPointF(c.x(), c.y() - 2.5), 4.5, 2.6, -90); break;
+    case Glyph::Down: drawTriangle(p, QPointF(c.x(), c.y() + 2.5), 4.5, 2.6, 90); break;
     case Glyph::Backspace: {
         p.setPen(legendPen(0.9));
         const double y = r.top() + 5.5;
@@ -356,8 +346,7 @@ void drawGlyph(QPainter& p, const Key& key)
         const int waves = key.glyph == Glyph::VolumeUp ? 3 : 1;
         for (int i = 0; i < waves; ++i) {
             const double radius = 1.6 + 1.5 * i;
-            p.drawArc(QRectF(c.x() - 1.5 - radius, c.y() - radius, 2 * radius, 2 * radius),
-                -50 * 16, 100 * 16);
+            p.drawArc(QRectF(c.x() - 1.5 - radius, c.y() - radius, 2 * radius, 2 * radius), -50 * 16, 100 * 16);
         }
         break;
     }
@@ -415,29 +404,22 @@ void drawKey(QPainter& p, const Key& key, const QString& family, std::mt19937& r
     if (!key.label.isEmpty()) {
         const double size = shortKey ? 6.0 : 6.3;
         if (shortKey)
-            legends.text(key.label, size, QPointF(r.left() + 2.3, r.top() + 3.2),
-                Qt::AlignLeft | Qt::AlignTop);
+            legends.text(key.label, size, QPointF(r.left() + 2.3, r.top() + 3.2), Qt::AlignLeft | Qt::AlignTop);
         else if (key.glyph == Glyph::Shift || key.glyph == Glyph::Enter)
-            legends.text(key.label, size, QPointF(r.left() + 2.6, r.bottom() - 2.2),
-                Qt::AlignLeft | Qt::AlignBottom);
+            legends.text(key.label, size, QPointF(r.left() + 2.6, r.bottom() - 2.2), Qt::AlignLeft | Qt::AlignBottom);
         else
-            legends.text(key.label, size, QPointF(r.left() + 2.6, r.top() + 2.8),
-                Qt::AlignLeft | Qt::AlignTop);
+            legends.text(key.label, size, QPointF(r.left() + 2.6, r.top() + 2.8), Qt::AlignLeft | Qt::AlignTop);
     }
-    const bool letter
-        = key.bottomLeft.isEmpty() && !key.topLeft.isEmpty() && key.topLeft.at(0).isLetter();
+    const bool letter = key.bottomLeft.isEmpty() && !key.topLeft.isEmpty() && key.topLeft.at(0).isLetter();
     if (letter) {
+        legends.text(key.topLeft, 8.4, QPointF(r.left() + 2.7, r.top() + 2.5), Qt::AlignLeft | Qt::AlignTop);
         legends.text(
-            key.topLeft, 8.4, QPointF(r.left() + 2.7, r.top() + 2.5), Qt::AlignLeft | Qt::AlignTop);
-        legends.text(key.bottomRight, 6.9, QPointF(r.right() - 2.4, r.bottom() - 2.7),
-            Qt::AlignRight | Qt::AlignBottom);
+            key.bottomRight, 6.9, QPointF(r.right() - 2.4, r.bottom() - 2.7), Qt::AlignRight | Qt::AlignBottom);
     } else {
+        legends.text(key.topLeft, 6.4, QPointF(r.left() + 2.7, r.top() + 2.4), Qt::AlignLeft | Qt::AlignTop);
+        legends.text(key.bottomLeft, 7.0, QPointF(r.left() + 2.7, r.bottom() - 2.6), Qt::AlignLeft | Qt::AlignBottom);
         legends.text(
-            key.topLeft, 6.4, QPointF(r.left() + 2.7, r.top() + 2.4), Qt::AlignLeft | Qt::AlignTop);
-        legends.text(key.bottomLeft, 7.0, QPointF(r.left() + 2.7, r.bottom() - 2.6),
-            Qt::AlignLeft | Qt::AlignBottom);
-        legends.text(key.bottomRight, 6.2, QPointF(r.right() - 2.4, r.bottom() - 2.7),
-            Qt::AlignRight | Qt::AlignBottom);
+            key.bottomRight, 6.2, QPointF(r.right() - 2.4, r.bottom() - 2.7), Qt::AlignRight | Qt::AlignBottom);
     }
     drawGlyph(p, key);
 }
@@ -446,8 +428,7 @@ void drawKey(QPainter& p, const Key& key, const QString& family, std::mt19937& r
 
 QImage drawKeyboard(const QString& fontFamily)
 {
-    QImage large(
-        pictureWidth * oversample, pictureHeight * oversample, QImage::Format_ARGB32_Premultiplied);
+    QImage large(pictureWidth * oversample, pictureHeight * oversample, QImage::Format_ARGB32_Premultiplied);
     {
         QPainter p(&large);
         p.setRenderHint(QPainter::Antialiasing);
@@ -464,16 +445,14 @@ QImage drawKeyboard(const QString& fontFamily)
             drawKey(p, key, fontFamily, random);
 
         // The overhead lamp leaves the middle a touch brighter than the corners.
-        QRadialGradient lamp(
-            QPointF(pictureWidth * 0.42, pictureHeight * 0.3), pictureWidth * 0.75);
+        QRadialGradient lamp(QPointF(pictureWidth * 0.42, pictureHeight * 0.3), pictureWidth * 0.75);
         lamp.setColorAt(0, QColor(255, 255, 255, 22));
         lamp.setColorAt(0.6, QColor(255, 255, 255, 0));
         lamp.setColorAt(1, QColor(0, 0, 0, 60));
         p.fillRect(QRectF(0, 0, pictureWidth, pictureHeight), lamp);
     }
 
-    QImage photo = large.scaled(
-        pictureWidth, pictureHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage photo = large.scaled(pictureWidth, pictureHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     photo = gaussianBlur(photo, 0.3);
     addGrain(photo, 1.6, 347121);
     return photo.convertToFormat(QImage::Format_RGB32);

@@ -28,8 +28,7 @@ void writeFile(const QString& path, const QByteArray& data)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
-        throw std::runtime_error(
-            "cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
+        throw std::runtime_error("cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
 }
 
 QtMessageHandler defaultHandler = nullptr;
@@ -77,8 +76,9 @@ int main(int argc, char** argv)
         return 0;
     }
     if (args.size() < 2 || args.size() > 3) {
-        std::fprintf(stderr, "usage: vorsilan-pictures OUTPUT_FOLDER [FONT_FILE]\n"
-                             "       vorsilan-pictures --app-icon-png OUTPUT_FOLDER\n");
+        std::fprintf(stderr,
+            "usage: vorsilan-pictures OUTPUT_FOLDER [FONT_FILE]\n"
+            "       vorsilan-pictures --app-icon-png OUTPUT_FOLDER\n");
         return 2;
     }
     const QDir out(args.at(1));
@@ -94,23 +94,22 @@ int main(int argc, char** argv)
             throw std::runtime_error("cannot load the legend font " + fontPath.toStdString());
         const QString family = families.first();
 
-        const std::vector<std::pair<const char*, std::function<std::vector<pictures::IconImage>()>>>
-            icons {
-                { "app.ico", pictures::drawAppIcon },
-                { "start.ico", pictures::drawStartIcon },
-                { "search.ico", pictures::drawSearchIcon },
-                { "hide.ico", pictures::drawHideIcon },
-                { "home.ico", pictures::drawHomeIcon },
-                { "back.ico", pictures::drawBackIcon },
-                { "winkey.ico", pictures::drawLogoKeyIcon },
-            };
+        const std::vector<std::pair<const char*, std::function<std::vector<pictures::IconImage>()>>> icons {
+            { "app.ico", pictures::drawAppIcon },
+            { "start.ico", pictures::drawStartIcon },
+            { "search.ico", pictures::drawSearchIcon },
+            { "hide.ico", pictures::drawHideIcon },
+            { "home.ico", pictures::drawHomeIcon },
+            { "back.ico", pictures::drawBackIcon },
+            { "winkey.ico", pictures::drawLogoKeyIcon },
+        };
         for (const auto& [name, draw] : icons)
             writeFile(out.filePath(QString::fromLatin1(name)), pictures::encodeIco(draw()));
 
-        writeFile(out.filePath(QStringLiteral("background.jpg")),
-            pictures::encodeJpeg(pictures::drawBackground(family), 92));
-        writeFile(out.filePath(QStringLiteral("keyboard.jpg")),
-            pictures::encodeJpeg(pictures::drawKeyboard(family), 95));
+        writeFile(
+            out.filePath(QStringLiteral("background.jpg")), pictures::encodeJpeg(pictures::drawBackground(family), 92));
+        writeFile(
+            out.filePath(QStringLiteral("keyboard.jpg")), pictures::encodeJpeg(pictures::drawKeyboard(family), 95));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "vorsilan-pictures: %s\n", error.what());
         return 1;

@@ -74,19 +74,15 @@ QImage gaussianBlur(const QImage& source, double sigma)
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < w; ++x) {
             const float* p = &a[size_t(y * w + x) * 4];
-            auto c = [](float v) {
-                return std::clamp(int(std::lround(v)), 0, 255);
-            };
+            auto c = [](float v) { return std::clamp(int(std::lround(v)), 0, 255); };
             const int alpha = c(p[3]);
-            line[x] = qRgba(std::min(c(p[0]), alpha), std::min(c(p[1]), alpha),
-                std::min(c(p[2]), alpha), alpha);
+            line[x] = qRgba(std::min(c(p[0]), alpha), std::min(c(p[1]), alpha), std::min(c(p[2]), alpha), alpha);
         }
     }
     return image;
 }
 
-QImage depthBlur(
-    const QImage& source, const std::function<double(int, int)>& sigmaAt, double maxSigma)
+QImage depthBlur(const QImage& source, const std::function<double(int, int)>& sigmaAt, double maxSigma)
 {
     constexpr int levels = 7;
     std::vector<QImage> copies;
@@ -105,13 +101,10 @@ QImage depthBlur(
             const int lo = std::min(int(pos), levels - 2);
             const double t = pos - lo;
             const QRgb a = reinterpret_cast<const QRgb*>(copies[size_t(lo)].constScanLine(y))[x];
-            const QRgb b
-                = reinterpret_cast<const QRgb*>(copies[size_t(lo + 1)].constScanLine(y))[x];
-            auto mix = [t](int p, int q) {
-                return int(std::lround(p + (q - p) * t));
-            };
-            line[x] = qRgba(mix(qRed(a), qRed(b)), mix(qGreen(a), qGreen(b)),
-                mix(qBlue(a), qBlue(b)), mix(qAlpha(a), qAlpha(b)));
+            const QRgb b = reinterpret_cast<const QRgb*>(copies[size_t(lo + 1)].constScanLine(y))[x];
+            auto mix = [t](int p, int q) { return int(std::lround(p + (q - p) * t)); };
+            line[x] = qRgba(
+                mix(qRed(a), qRed(b)), mix(qGreen(a), qGreen(b)), mix(qBlue(a), qBlue(b)), mix(qAlpha(a), qAlpha(b)));
         }
     }
     return out;
@@ -127,9 +120,7 @@ void addGrain(QImage& image, double strength, unsigned seed)
         for (int x = 0; x < image.width(); ++x) {
             const int alpha = qAlpha(line[x]);
             const int n = int(std::lround(noise(random) * alpha / 255.0));
-            auto c = [n, alpha](int v) {
-                return std::clamp(v + n, 0, alpha);
-            };
+            auto c = [n, alpha](int v) { return std::clamp(v + n, 0, alpha); };
             line[x] = qRgba(c(qRed(line[x])), c(qGreen(line[x])), c(qBlue(line[x])), alpha);
         }
     }
