@@ -54,29 +54,33 @@ click_at() {
     xdotool mousemove $((X + x)) $((Y + y)) sleep 0.1 click 1
 }
 
+# After a move, the window with the title `to` is the one on screen; prints
+# its id.
+moved_to() {
+    local to=$1 from=$2
+    local id
+    id=$(visible_window "$to") || return 1
+    sleep 0.3
+    not_visible "$from" || return 1
+    echo "$id"
+}
+
 start=$(visible_window "Ворсилан ") || fail "the start window did not appear with its own title"
 
 # The start button holds the focus; Enter clicks it. The pointer rests on the
 # title, which takes no click.
 click_at "$start" 180 80
 xdotool key Return
-menu=$(visible_window "Ворсилан") || fail "Enter on the start button did not open the section menu"
-sleep 0.3
-not_visible "Ворсилан " || fail "the start window is still visible after Enter on the start button"
+menu=$(moved_to "Ворсилан" "Ворсилан ") || fail "Enter on the start button did not lead to the section menu"
 
 click_at "$menu" 348 348
-start=$(visible_window "Ворсилан ") || fail "the home button did not lead back"
-sleep 0.3
+start=$(moved_to "Ворсилан " "Ворсилан") || fail "the home button did not lead back"
 
 click_at "$start" 348 348
-menu=$(visible_window "Ворсилан") || fail "the section menu did not appear"
-sleep 0.3
-not_visible "Ворсилан " || fail "the start window is still visible after the start button"
+menu=$(moved_to "Ворсилан" "Ворсилан ") || fail "the start button did not lead to the section menu"
 
 click_at "$menu" 348 348
-start=$(visible_window "Ворсилан ") || fail "the home button did not lead back"
-sleep 0.3
-not_visible "Ворсилан" || fail "the section menu is still visible after the home button"
+start=$(moved_to "Ворсилан " "Ворсилан") || fail "the home button did not lead back"
 
 click_at "$start" 352 12
 for _ in $(seq 100); do
