@@ -1,15 +1,21 @@
 // Checks the pictures and the font embedded in the program: the icon files
-// hold the images the windows ask for, in the stored order and depth, and the
-// photographs are plain baseline JPEGs that every decoder reads.
+// hold the images the windows ask for, in the stored order and depth, the
+// photographs are plain baseline JPEGs that every decoder reads, and the
+// drawing tool gives the same files on every run.
 
 #include <QBuffer>
 #include <QColorSpace>
 #include <QFile>
 #include <QFontDatabase>
+#include <QDir>
 #include <QImageReader>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -83,6 +89,7 @@ private slots:
     void backgroundIsPaleEnoughForText();
     void keyboardHasNoPureRed();
     void legendFontLoads();
+    void drawingIsTheSameOnEveryRun();
 };
 
 void TestPictures::icon_data()
@@ -226,6 +233,37 @@ void TestPictures::legendFontLoads()
     const int id = QFontDatabase::addApplicationFontFromData(font);
     QVERIFY(id >= 0);
     QVERIFY(QFontDatabase::applicationFontFamilies(id).contains(QStringLiteral("Carlito")));
+}
+
+// Two runs of the drawing tool write the same bytes, one with Qt's hashing in
+// its fixed order and one in a random order, as every run has by default: a
+// build gives the same program wherever it runs.
+void TestPictures::drawingIsTheSameOnEveryRun()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    QList<QMap<QString, QByteArray>> runs;
+    for (const bool fixedOrder : { true, false }) {
+        const QString out = work.filePath(fixedOrder ? u"fixed"_s : u"random"_s);
+        QProcess tool;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (fixedOrder)
+            environment.insert(u"QT_HASH_SEED"_s, u"0"_s);
+        else
+            environment.remove(u"QT_HASH_SEED"_s);
+        tool.setProcessEnvironment(environment);
+        tool.start(QStringLiteral(VORSILAN_PICTURES_TOOL), { out, QStringLiteral(VORSILAN_FONT_FILE) });
+        QVERIFY(tool.waitForFinished(-1));
+        QCOMPARE(tool.exitCode(), 0);
+        QMap<QString, QByteArray> files;
+        for (const QString& name : QDir(out).entryList(QDir::Files))
+            files.insert(name, resource(QDir(out).filePath(name)));
+        QVERIFY(files.contains(u"start.ico"_s));
+        runs.append(files);
+    }
+    QCOMPARE(runs.at(0).keys(), runs.at(1).keys());
+    for (const QString& name : runs.at(0).keys())
+        QVERIFY2(runs.at(0).value(name) == runs.at(1).value(name), qPrintable(name));
 }
 
 QTEST_MAIN(TestPictures)

@@ -234,11 +234,15 @@ std::vector<QRgb> buildPalette(const QImage& opaqueImage, int maxColours)
         return palette;
     }
 
+    // The colours go in a fixed order, and the cuts below order equal channel
+    // values by the whole colour: a hash's order changes from run to run, and
+    // the same drawing must give the same palette every time.
     std::vector<ColourBox> boxes(1);
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
         boxes[0].colours.emplace_back(it.key(), it.value());
         boxes[0].pixels += it.value();
     }
+    std::sort(boxes[0].colours.begin(), boxes[0].colours.end());
     while (int(boxes.size()) < maxColours) {
         // Split the box whose spread, weighted by how many pixels it covers,
         // is largest: busy regions get more entries than rare stray colours.
@@ -258,8 +262,11 @@ std::vector<QRgb> buildPalette(const QImage& opaqueImage, int maxColours)
             break;
         ColourBox& box = boxes[size_t(pick)];
         const int ch = box.widest().first;
-        std::sort(box.colours.begin(), box.colours.end(),
-            [&](const auto& a, const auto& b) { return box.channel(a.first, ch) < box.channel(b.first, ch); });
+        std::sort(box.colours.begin(), box.colours.end(), [&](const auto& a, const auto& b) {
+            const int left = box.channel(a.first, ch);
+            const int right = box.channel(b.first, ch);
+            return left < right || (left == right && a.first < b.first);
+        });
         long long seen = 0;
         size_t cut = 1;
         for (size_t i = 0; i + 1 < box.colours.size(); ++i) {
