@@ -37,6 +37,10 @@ QAccessibleInterface* controlInterface(const QString&, QObject* object)
         return new AccessibleLabel(label);
     if (auto* image = qobject_cast<ImageWidget*>(object))
         return new QAccessibleWidget(image, QAccessible::Graphic);
+    // A window, named by its title, so that a screen reader announces the
+    // window the user arrives in.
+    if (auto* surface = qobject_cast<WindowWidget*>(object))
+        return new QAccessibleWidget(surface, QAccessible::Window);
     return nullptr;
 }
 

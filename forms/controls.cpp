@@ -54,6 +54,8 @@ QWidget* prepare(QWidget* widget, Window* window, QStringView name, const Props&
         widget->setFont(controlFont(props.points));
     if (!props.toolTip.isEmpty())
         widget->setToolTip(props.toolTip.toString());
+    if (!props.accessibleName.isEmpty())
+        widget->setAccessibleName(props.accessibleName.toString());
     if (widget->focusPolicy() != Qt::NoFocus && props.tabIndex >= 0)
         window->addToTabOrder(widget, props.tabIndex);
     widget->setVisible(props.visible);
@@ -262,8 +264,11 @@ CommandButton::CommandButton(Window* window, QStringView name, const Props& prop
     button()->setAutoDefault(false);
     button()->setDefault(false);
     if (!props.picture.isEmpty()) {
-        // A picture button shows its picture centred and no text.
+        // A picture button shows its picture centred and no text; a screen
+        // reader names it by its tool tip, as the user learns it.
         button()->setIcon(QIcon(props.picture.toString()));
+        if (props.accessibleName.isEmpty())
+            button()->setAccessibleName(props.toolTip.toString());
         const int face = std::min(button()->width(), button()->height());
         const int side = face >= 40 ? 36 : face - 4;
         button()->setIconSize(QSize(side, side));
@@ -325,8 +330,28 @@ TextBoxWidget::TextBoxWidget(QWidget* parent)
 void TextBoxWidget::pasteFirstLine(QClipboard::Mode mode)
 {
     const QString text = firstLine(QGuiApplication::clipboard()->text(mode)).toString();
-    if (!text.isEmpty() || hasSelectedText())
-        insert(text);
+    if (text.isEmpty() && !hasSelectedText())
+        return;
+    // A paste is an undo step of its own, apart from the typing around it.
+    beginUndoStep();
+    insert(text);
+    beginUndoStep();
+}
+
+void TextBoxWidget::beginUndoStep()
+{
+    // Qt's line edit begins a new undo step whenever its cursor moves, and
+    // has no other way to ask for one: the cursor steps aside and back, and
+    // the selection is made again as it was.
+    if (text().isEmpty())
+        return;
+    const int cursor = cursorPosition();
+    const int start = selectionStart();
+    const int length = selectionLength();
+    setCursorPosition(cursor > 0 ? cursor - 1 : cursor + 1);
+    setCursorPosition(cursor);
+    if (start >= 0)
+        setSelection(cursor == start ? start + length : start, cursor == start ? -length : length);
 }
 
 void TextBoxWidget::keyPressEvent(QKeyEvent* event)
@@ -391,7 +416,7 @@ void TextBoxWidget::dropEvent(QDropEvent* event)
 // --- ListBox ---------------------------------------------------------------
 
 ListBox::ListBox(Window* window, QStringView name, const Props& props)
-    : Control(window, name, u"ListBox", new QListWidget(window->widget()), props)
+    : Control(window, name, u"ListBox", new ListBoxWidget(window->widget()), props)
 {
     list()->setSelectionMode(QAbstractItemView::SingleSelection);
     list()->setSortingEnabled(false);
@@ -415,6 +440,31 @@ QStringList ListBox::items() const
     for (int i = 0; i < list()->count(); ++i)
         result.append(list()->item(i)->text());
     return result;
+}
+
+ListBoxWidget::ListBoxWidget(QWidget* parent)
+    : QListWidget(parent)
+{
+}
+
+void ListBoxWidget::paintEvent(QPaintEvent* event)
+{
+    QListWidget::paintEvent(event);
+    if (count() > 0 || !hasFocus())
+        return;
+    // The style draws the mark as it draws it on a current row, and only
+    // where it would there: after the focus came by keyboard, for instance.
+    QStyleOptionViewItem row;
+    initViewItemOption(&row);
+    row.features |= QStyleOptionViewItem::HasDisplay;
+    row.text = QStringLiteral(" ");
+    const int rowHeight = style()->sizeFromContents(QStyle::CT_ItemViewItem, &row, {}, this).height();
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = QRect(0, 0, viewport()->width(), rowHeight);
+    focus.backgroundColor = palette().color(QPalette::Base);
+    QPainter painter(viewport());
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
 }
 
 // --- Image -----------------------------------------------------------------

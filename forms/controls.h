@@ -37,7 +37,9 @@ enum class Align { Left, Centre };
 // rectangle, font size, caption or text, alignment, picture, tool tip, tab index
 // and whether it is visible when the window is created. A font size of 0 keeps
 // the platform's default font; a tab index of -1 takes no part in the tab order.
-// The texts are views: the control copies them as it is built.
+// The accessible name is what a screen reader calls a control that shows no
+// text of its own to be named by. The texts are views: the control copies them
+// as it is built.
 struct Props {
     Rect rect;
     double points = 0;
@@ -45,6 +47,7 @@ struct Props {
     Align align = Align::Left;
     QStringView picture {};
     QStringView toolTip {};
+    QStringView accessibleName {};
     int tabIndex = -1;
     bool visible = true;
 };

@@ -16,7 +16,22 @@ namespace {
 QPointer<QCoreApplication> s_setUpFor;
 QString s_controlFace;
 
+char s_fallbackName[] = "vorsilan";
+char s_platformOption[] = "-platform";
+// Should the X display not answer, Qt tries Wayland next.
+char s_x11[] = "xcb;wayland";
+
 } // namespace
+
+Arguments::Arguments(const char* programName)
+{
+    m_values[0] = programName ? const_cast<char*>(programName) : s_fallbackName;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY")) {
+        m_values[1] = s_platformOption;
+        m_values[2] = s_x11;
+        m_count = 3;
+    }
+}
 
 void setUp()
 {

@@ -4,13 +4,32 @@
 
 #include <QClipboard>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
 #include <QPushButton>
 #include <QWidget>
 
-// The widgets behind labels and images. Labels and images never take the focus
-// and have transparent backgrounds, so the window's background picture shows
-// through them.
+// The widgets behind windows and controls.
 namespace forms {
+
+// The client area of a window: it paints the common background picture and
+// turns a close from outside into the end of the program.
+class WindowWidget final : public QWidget {
+    Q_OBJECT
+
+public:
+    WindowWidget();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QPixmap m_background;
+};
+
+// Labels and images never take the focus and have transparent backgrounds, so
+// the window's background picture shows through them.
 
 class LabelWidget final : public QWidget {
     Q_OBJECT
@@ -95,6 +114,22 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+
+private:
+    // The next change of the text begins a new undo step.
+    void beginUndoStep();
+};
+
+// A list box. An empty list that has the focus shows it where its first row
+// would stand, as a list with rows shows it on the current row.
+class ListBoxWidget final : public QListWidget {
+    Q_OBJECT
+
+public:
+    explicit ListBoxWidget(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace forms

@@ -21,35 +21,33 @@ namespace {
 
 constexpr int clientSize = 5550 / 15;
 
-// The client area of a window: it paints the common background picture and
-// turns a close from outside into the end of the program, so the program never
-// keeps running with every window hidden.
-class Surface final : public QWidget {
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.drawPixmap(0, 0, m_background);
-    }
-
-    void closeEvent(QCloseEvent* event) override
-    {
-        event->ignore();
-        Runtime::current().end(0);
-    }
-
-private:
-    QPixmap m_background = embeddedPixels(QStringLiteral(":/pictures/background.jpg"));
-};
-
 // Counts the hides of all windows, so that the window hidden last is known.
 std::uint64_t s_hides = 0;
 
 } // namespace
 
+WindowWidget::WindowWidget()
+    : m_background(embeddedPixels(QStringLiteral(":/pictures/background.jpg")))
+{
+}
+
+void WindowWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_background);
+}
+
+void WindowWidget::closeEvent(QCloseEvent* event)
+{
+    // A close from outside ends the program, so the program never keeps
+    // running with every window hidden.
+    event->ignore();
+    Runtime::current().end(0);
+}
+
 Window::Window(QStringView name, const Frame& frame)
     : m_name(name.toString())
-    , m_surface(new Surface)
+    , m_surface(new WindowWidget)
 {
     m_surface->setObjectName(m_name);
     m_surface->setWindowTitle(frame.caption);
@@ -81,7 +79,9 @@ void Window::show()
         if (!m_tabOrder.empty())
             m_tabOrder.front().second->setFocus(Qt::OtherFocusReason);
     }
-    m_surface->move(place());
+    // The place is the client area's: a window frame the window manager drew
+    // is unknown while a window is hidden.
+    m_surface->setGeometry(QRect(place(), m_surface->size()));
     m_surface->show();
     m_surface->activateWindow();
 }
@@ -103,19 +103,19 @@ QPoint Window::place() const
         if (other == this)
             continue;
         if (other->isVisible())
-            return other->m_surface->pos();
+            return other->m_surface->geometry().topLeft();
         if (other->m_hiddenAt > 0 && (!last || other->m_hiddenAt > last->m_hiddenAt))
             last = other;
     }
     if (last)
-        return last->m_surface->pos();
+        return last->m_surface->geometry().topLeft();
     // The first window stands in the middle of the screen.
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return {};
-    QRect frame = m_surface->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    return frame.topLeft();
+    QRect client = m_surface->geometry();
+    client.moveCenter(screen->availableGeometry().center());
+    return client.topLeft();
 }
 
 bool Window::isVisible() const

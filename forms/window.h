@@ -79,7 +79,7 @@ private:
     void connectMouseDown(Label& label, std::function<void(MouseEvent)> handler);
     void connectMouseUp(Label& label, std::function<void(MouseEvent)> handler);
 
-    // Where the window opens when shown.
+    // Where the window's client area opens when shown.
     QPoint place() const;
 
     QString m_name;

@@ -110,7 +110,7 @@ void TestInstall::desktopEntry()
     QVERIFY2(isCyrillic(value(u"Comment"_s)), "the comment is not in Russian");
     QCOMPARE(value(u"Exec"_s), u"vorsilan"_s);
     QCOMPARE(value(u"Icon"_s), appId);
-    QCOMPARE(value(u"Categories"_s), u"Utility;Education;"_s);
+    QCOMPARE(value(u"Categories"_s), u"Utility;"_s);
     QCOMPARE(value(u"Terminal"_s), u"false"_s);
 }
 
@@ -124,7 +124,8 @@ void TestInstall::desktopEntryIsValid()
     QVERIFY(validate.waitForFinished(-1));
     const QByteArray output = validate.readAll();
     QVERIFY2(validate.exitCode() == 0, output.constData());
-    QVERIFY2(!output.contains("error"), output.constData());
+    // Not even a hint: the validator has nothing to say.
+    QCOMPARE(output, QByteArray());
 }
 
 // The icon theme's PNG at each size holds the pixels of the program icon's

@@ -142,8 +142,8 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void labelsAndImagesForAssistiveTechnology_data();
-    void labelsAndImagesForAssistiveTechnology();
+    void windowsAndControlsForAssistiveTechnology_data();
+    void windowsAndControlsForAssistiveTechnology();
     void namesFollowCaptions();
     void enterClicksTheFocusedButton_data();
     void enterClicksTheFocusedButton();
@@ -151,7 +151,10 @@ private Q_SLOTS:
     void enterAndEscapeElsewhereDoNothing();
     void textArrivingWholeKeepsItsFirstLine_data();
     void textArrivingWholeKeepsItsFirstLine();
+    void pasteIsAnUndoStepOfItsOwn_data();
+    void pasteIsAnUndoStepOfItsOwn();
     void pastedShortcutIsFound();
+    void emptyListShowsTheFocus();
     void qtTextsAreRussian();
     void labelTextIsBlackOnEveryScheme_data();
     void labelTextIsBlackOnEveryScheme();
@@ -181,20 +184,43 @@ void TestPlatform::cleanup()
     QApplication::setPalette(QPalette());
 }
 
-void TestPlatform::labelsAndImagesForAssistiveTechnology_data()
+void TestPlatform::windowsAndControlsForAssistiveTechnology_data()
 {
     QTest::addColumn<int>("number");
-    for (int number = 1; number <= 5; ++number)
-        QTest::addRow("Form%d", number) << number;
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("imageName");
+    QTest::newRow("Form1") << 1 << u"Ворсилан "_s << QString();
+    QTest::newRow("Form2") << 2 << u"Ворсилан"_s << QString();
+    QTest::newRow("Form3") << 3 << u"Ворсилан"_s << u"Win"_s;
+    QTest::newRow("Form4") << 4 << u"Ворсилан "_s << QString();
+    QTest::newRow("Form5") << 5 << u"Ворсилан "_s << QString();
 }
 
-// Every label is static text named by its caption exactly as it holds it (a
-// topic text by all of it, runs of blanks included) and described by its tool
-// tip; every image is a graphic described by its tool tip.
-void TestPlatform::labelsAndImagesForAssistiveTechnology()
+// Every window is a window named by its title. Every control that takes the
+// focus has a name; a picture button's is its tool tip. Every label is static
+// text named by its caption exactly as it holds it (a topic text by all of it,
+// runs of blanks included) and described by its tool tip; every image is a
+// graphic described by its tool tip, and the Windows-key icons are named by
+// the key they show.
+void TestPlatform::windowsAndControlsForAssistiveTechnology()
 {
     QFETCH(int, number);
+    QFETCH(QString, title);
+    QFETCH(QString, imageName);
     QWidget* surface = windowNumber(number).widget();
+    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(surface);
+    QCOMPARE(frame->role(), QAccessible::Window);
+    QCOMPARE(frame->text(QAccessible::Name), title);
+    int focusable = 0;
+    for (auto* control : surface->findChildren<QWidget*>()) {
+        if (control->focusPolicy() == Qt::NoFocus)
+            continue;
+        QVERIFY2(!accessibleName(control).trimmed().isEmpty(), qPrintable(control->objectName()));
+        if (auto* button = qobject_cast<QPushButton*>(control); button && button->text().isEmpty())
+            QCOMPARE(accessibleName(button), button->toolTip());
+        ++focusable;
+    }
+    QVERIFY(focusable >= 1);
     int labels = 0;
     for (auto* label : surface->findChildren<forms::LabelWidget*>()) {
         QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(label);
@@ -210,6 +236,7 @@ void TestPlatform::labelsAndImagesForAssistiveTechnology()
         QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(image);
         QVERIFY(seen);
         QCOMPARE(seen->role(), QAccessible::Graphic);
+        QCOMPARE(seen->text(QAccessible::Name), imageName);
         QCOMPARE(seen->text(QAccessible::Description), image->toolTip());
     }
 
@@ -251,6 +278,8 @@ void TestPlatform::namesFollowCaptions()
     QCOMPARE(s_renamed, QList<QObject*> { window<Form4>().l1.item(1).widget() });
 
     click(window<Form4>().Command9);
+    // Creating a window names its controls; only the handler's change counts.
+    window<Form3>();
     s_renamed.clear();
     click(window<Form2>().Command5);
     QCOMPARE(accessibleName(window<Form3>().l1.widget()), u"Комбинации клавиш при работе в Windows"_s);
@@ -415,6 +444,51 @@ void TestPlatform::textArrivingWholeKeepsItsFirstLine()
     QCOMPARE(box->text(), after);
 }
 
+void TestPlatform::pasteIsAnUndoStepOfItsOwn_data()
+{
+    QTest::addColumn<Arrival>("how");
+    QTest::addColumn<bool>("overSelection");
+    const std::pair<Arrival, const char*> pastes[] = {
+        { Arrival::CtrlV, "Ctrl+V" },
+        { Arrival::ShiftInsert, "Shift+Insert" },
+        { Arrival::Menu, "menu" },
+        { Arrival::MiddleButton, "middle button" },
+    };
+    for (const auto& [how, way] : pastes) {
+        QTest::addRow("%s", way) << how << false;
+        if (how != Arrival::MiddleButton)
+            QTest::addRow("%s, over the selection", way) << how << true;
+    }
+}
+
+// Typing, a paste and typing again are three undo steps, as with the line
+// edit's own paste: the first undo takes back the typing after the paste, the
+// second the paste alone, and redo brings the paste back.
+void TestPlatform::pasteIsAnUndoStepOfItsOwn()
+{
+    QFETCH(Arrival, how);
+    QFETCH(bool, overSelection);
+
+    if (how == Arrival::MiddleButton && !QGuiApplication::clipboard()->supportsSelection())
+        QSKIP("This platform has no selection to paste.");
+    QLineEdit* box = window<Form1>().t1.lineEdit();
+    box->setFocus();
+    box->clear();
+    QTest::keyClicks(box, overSelection ? u"Ctrl+X"_s : u"Ctrl+"_s);
+    if (overSelection)
+        QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier);
+    deliver(box, u"C\nV"_s, how);
+    QCOMPARE(box->text(), u"Ctrl+C"_s);
+    QTest::keyClicks(box, u" Ctrl+V"_s);
+
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(box->text(), u"Ctrl+C"_s);
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(box->text(), overSelection ? u"Ctrl+X"_s : u"Ctrl+"_s);
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(box->text(), u"Ctrl+C"_s);
+}
+
 // The fault users met: a shortcut copied with its line break is found.
 void TestPlatform::pastedShortcutIsFound()
 {
@@ -423,6 +497,35 @@ void TestPlatform::pastedShortcutIsFound()
     deliver(start.t1.lineEdit(), u"Ctrl+C\r\n"_s, Arrival::CtrlV);
     click(start.Command2);
     QCOMPARE(start.lt1.items(), QStringList { support::titles.at(9) });
+}
+
+// Tab from the search button onto a list that a search left empty: the list
+// shows that it has the focus where its first row would stand, and nowhere
+// else, as a current row shows it.
+void TestPlatform::emptyListShowsTheFocus()
+{
+    Form1& start = window<Form1>();
+    QVERIFY(QTest::qWaitForWindowActive(start.widget()));
+    start.t1.lineEdit()->setText(u"Ctrl+Ы"_s);
+    click(start.Command2);
+    QVERIFY(start.lt1.items().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), start.Command2.widget());
+    const QImage unfocused = start.lt1.widget()->grab().toImage();
+    QTest::keyClick(start.widget()->windowHandle(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), start.lt1.widget());
+    const QImage focused = start.lt1.widget()->grab().toImage();
+
+    QRect changed;
+    for (int y = 0; y < focused.height(); ++y) {
+        for (int x = 0; x < focused.width(); ++x) {
+            if (focused.pixel(x, y) != unfocused.pixel(x, y))
+                changed |= QRect(x, y, 1, 1);
+        }
+    }
+    start.lt1.list()->addItem(u"row"_s);
+    const QRect row = start.lt1.list()->visualItemRect(start.lt1.list()->item(0));
+    QVERIFY2(!changed.isEmpty(), "the empty list looks the same with the focus");
+    QCOMPARE(changed, row.translated(start.lt1.list()->viewport()->pos()));
 }
 
 // Qt's own texts read in Russian whatever the machine's locale: the search

@@ -22,7 +22,8 @@ public:
         { .rect = { 120, 480, 5415, 1935 }, .points = 26.25, .caption = u"Ворсилан ",
             .align = forms::Align::Centre, .tabIndex = 1 } };
     forms::TextBox t1 { this, u"t1",
-        { .rect = { 240, 4320, 3975, 405 }, .points = 9.75, .caption = u"Поисковая строка", .tabIndex = 2 } };
+        { .rect = { 240, 4320, 3975, 405 }, .points = 9.75, .caption = u"Поисковая строка",
+            .accessibleName = u"Поисковая строка", .tabIndex = 2 } };
     forms::Label Label1 { this, u"Label1",
         { .rect = { 5040, 0, 495, 375 }, .points = 14.25, .caption = u"X", .align = forms::Align::Centre,
             .toolTip = u"Выход", .tabIndex = 3 } };
@@ -30,7 +31,8 @@ public:
         { .rect = { 4440, 4320, 375, 375 }, .points = 9, .picture = u":/pictures/search.ico",
             .toolTip = u"Поиск", .tabIndex = 4 } };
     forms::ListBox lt1 { this, u"lt1",
-        { .rect = { 240, 2640, 5055, 1230 }, .tabIndex = 5, .visible = false } };
+        { .rect = { 240, 2640, 5055, 1230 }, .accessibleName = u"Результаты поиска", .tabIndex = 5,
+            .visible = false } };
     forms::CommandButton Command3 { this, u"Command3",
         { .rect = { 4920, 4320, 375, 375 }, .points = 9, .picture = u":/pictures/hide.ico",
             .toolTip = u"Скрыть результаты поиска", .tabIndex = 6 } };

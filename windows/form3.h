@@ -27,13 +27,17 @@ public:
         { .rect = { 240, 1200, 5055, 3495 }, .points = 12, .caption = topicCaption(content::windowsTopic),
             .tabIndex = 3, .visible = false } };
     forms::Image w1 { this, u"w1",
-        { .rect = { 240, 1780, 300, 300 }, .picture = u":/pictures/winkey.ico", .visible = false } };
+        { .rect = { 240, 1780, 300, 300 }, .picture = u":/pictures/winkey.ico",
+            .accessibleName = u"Win", .visible = false } };
     forms::Image w2 { this, u"w2",
-        { .rect = { 240, 2340, 300, 300 }, .picture = u":/pictures/winkey.ico", .visible = false } };
+        { .rect = { 240, 2340, 300, 300 }, .picture = u":/pictures/winkey.ico",
+            .accessibleName = u"Win", .visible = false } };
     forms::Image w3 { this, u"w3",
-        { .rect = { 240, 2640, 300, 300 }, .picture = u":/pictures/winkey.ico", .visible = false } };
+        { .rect = { 240, 2640, 300, 300 }, .picture = u":/pictures/winkey.ico",
+            .accessibleName = u"Win", .visible = false } };
     forms::Image w4 { this, u"w4",
-        { .rect = { 240, 3780, 300, 300 }, .picture = u":/pictures/winkey.ico", .visible = false } };
+        { .rect = { 240, 3780, 300, 300 }, .picture = u":/pictures/winkey.ico",
+            .accessibleName = u"Win", .visible = false } };
     forms::CommandButton Command1 { this, u"Command1",
         { .rect = { 4920, 4920, 615, 615 }, .points = 9, .picture = u":/pictures/back.ico",
             .toolTip = u"Назад", .tabIndex = 0 } };
