@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include <limits>
 
@@ -342,14 +343,22 @@ void TextBoxWidget::beginUndoStep()
 {
     // Qt's line edit begins a new undo step whenever its cursor moves, and
     // has no other way to ask for one: the cursor steps aside and back, and
-    // the selection is made again as it was.
+    // the selection is made again. Meanwhile the edit's inner control keeps
+    // quiet, so neither the screen nor assistive technology sees the step.
     if (text().isEmpty())
         return;
+    QObject* control = nullptr;
+    for (QObject* child : children()) {
+        if (child->inherits("QWidgetLineControl"))
+            control = child;
+    }
+    const QSignalBlocker quiet(control);
     const int cursor = cursorPosition();
     const int start = selectionStart();
     const int length = selectionLength();
     setCursorPosition(cursor > 0 ? cursor - 1 : cursor + 1);
     setCursorPosition(cursor);
+    // A selection made backwards keeps the cursor at its start.
     if (start >= 0)
         setSelection(cursor == start ? start + length : start, cursor == start ? -length : length);
 }
