@@ -59,7 +59,7 @@ replaced() {
             echo "$ids"
             return 0
         fi
-        sleep 0.1
+        sleep 0.05
     done
     return 1
 }
@@ -68,7 +68,7 @@ replaced() {
 click_at() {
     local position
     position=$(client_position "$1")
-    xdotool mousemove $((${position%,*} + $2)) $((${position#*,} + $3)) sleep 0.1 click 1
+    xdotool mousemove $((${position%,*} + $2)) $((${position#*,} + $3)) sleep 0.05 click 1
 }
 
 # A move: the user clicks a button of the window on screen (or, without a
@@ -84,11 +84,14 @@ move() {
         xdotool key Return
     fi
     window=$(replaced "$window" "$title") || fail "$what did not lead to the window \"$title\""
-    # Give a window manager time to place the frame.
-    sleep 0.3
+    # A window manager may still be placing the frame.
     local after
-    after=$(client_position "$window")
-    [ "$after" = "$before" ] || fail "$what: the window opened at $after, the one it replaced stood at $before"
+    for _ in $(seq 40); do
+        after=$(client_position "$window")
+        [ "$after" = "$before" ] && return 0
+        sleep 0.05
+    done
+    fail "$what: the window opened at $after, the one it replaced stood at $before"
 }
 
 # The user moves the window on screen elsewhere.
@@ -103,15 +106,15 @@ drag() {
         local top
         top=$(xprop -id "$window" _NET_FRAME_EXTENTS | awk -F', ' '{ print $3 }')
         [ "${top:-0}" -gt 0 ] || fail "the window manager drew no title bar"
-        xdotool mousemove $((x + 100)) $((y - top / 2)) sleep 0.1 mousedown 1 sleep 0.1 \
-            mousemove $((x + 100 + dx / 2)) $((y - top / 2 + dy / 2)) sleep 0.1 \
-            mousemove $((x + 100 + dx)) $((y - top / 2 + dy)) sleep 0.1 mouseup 1
+        xdotool mousemove $((x + 100)) $((y - top / 2)) sleep 0.05 mousedown 1 sleep 0.05 \
+            mousemove $((x + 100 + dx / 2)) $((y - top / 2 + dy / 2)) sleep 0.05 \
+            mousemove $((x + 100 + dx)) $((y - top / 2 + dy)) sleep 0.05 mouseup 1
     else
         xdotool windowmove "$window" $((x + dx)) $((y + dy))
     fi
-    for _ in $(seq 50); do
+    for _ in $(seq 100); do
         [ "$(client_position "$window")" != "$before" ] && return 0
-        sleep 0.1
+        sleep 0.05
     done
     fail "the window did not move from $before"
 }
