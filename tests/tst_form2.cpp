@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QHash>
 #include <QIcon>
 #include <QImage>
 #include <QPainter>
@@ -67,6 +68,24 @@ QStringList visibleOnPage()
     }
     return names;
 }
+
+// Where each window's client area stood the moment the window appeared: a
+// window placed only after it shows is seen jumping there.
+class PlaceAtShow final : public QObject {
+public:
+    QPoint of(const QWidget* window) const { return m_places.value(window); }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && object->isWidgetType() && static_cast<QWidget*>(object)->isWindow())
+            m_places.insert(object, static_cast<QWidget*>(object)->geometry().topLeft());
+        return false;
+    }
+
+private:
+    QHash<const QObject*, QPoint> m_places;
+};
 
 QStringList shownFor(QStringView section)
 {
@@ -198,6 +217,8 @@ void TestForm2::movesKeepThePlace()
     QFETCH(QString, section);
     QFETCH(QString, page);
 
+    PlaceAtShow shownAt;
+    QCoreApplication::instance()->installEventFilter(&shownAt);
     // The user moves each window before leaving it: the platform puts it
     // where it is asked to.
     QWidget* start = window<Form1>().widget();
@@ -207,21 +228,25 @@ void TestForm2::movesKeepThePlace()
     click(window<Form1>().Command1);
     QWidget* menu = window<Form2>().widget();
     QCOMPARE(menu->pos(), QPoint(100, 120));
+    QCOMPARE(shownAt.of(menu), start->geometry().topLeft());
     menu->move(240, 60);
 
     click(nextButton(section));
     QCOMPARE(visibleWindows(), QStringList { page });
     QWidget* shown = backButton(page).widget()->window();
     QCOMPARE(shown->pos(), QPoint(240, 60));
+    QCOMPARE(shownAt.of(shown), menu->geometry().topLeft());
     shown->move(30, 210);
 
     click(backButton(page));
     QCOMPARE(menu->pos(), QPoint(30, 210));
+    QCOMPARE(shownAt.of(menu), shown->geometry().topLeft());
     menu->move(170, 150);
 
     click(window<Form2>().Command1);
     QCOMPARE(visibleWindows(), QStringList { u"Form1"_s });
     QCOMPARE(start->pos(), QPoint(170, 150));
+    QCOMPARE(shownAt.of(start), menu->geometry().topLeft());
 }
 
 void TestForm2::sectionsOfForm3_data()
