@@ -55,8 +55,14 @@ QWidget* prepare(QWidget* widget, Window* window, QStringView name, const Props&
         widget->setFont(controlFont(props.points));
     if (!props.toolTip.isEmpty())
         widget->setToolTip(props.toolTip.toString());
-    if (!props.accessibleName.isEmpty())
-        widget->setAccessibleName(props.accessibleName.toString());
+    // A control that shows a picture and no text, a picture button above all,
+    // is named by its tool tip, as the user learns it, unless the table names
+    // it.
+    const bool pictureOnly = !props.picture.isEmpty() && props.caption.isEmpty();
+    const QStringView accessibleName
+        = props.accessibleName.isEmpty() && pictureOnly ? props.toolTip : props.accessibleName;
+    if (!accessibleName.isEmpty())
+        widget->setAccessibleName(accessibleName.toString());
     if (widget->focusPolicy() != Qt::NoFocus && props.tabIndex >= 0)
         window->addToTabOrder(widget, props.tabIndex);
     widget->setVisible(props.visible);
@@ -265,11 +271,8 @@ CommandButton::CommandButton(Window* window, QStringView name, const Props& prop
     button()->setAutoDefault(false);
     button()->setDefault(false);
     if (!props.picture.isEmpty()) {
-        // A picture button shows its picture centred and no text; a screen
-        // reader names it by its tool tip, as the user learns it.
+        // A picture button shows its picture centred and no text.
         button()->setIcon(QIcon(props.picture.toString()));
-        if (props.accessibleName.isEmpty())
-            button()->setAccessibleName(props.toolTip.toString());
         const int face = std::min(button()->width(), button()->height());
         const int side = face >= 40 ? 36 : face - 4;
         button()->setIconSize(QSize(side, side));
@@ -326,6 +329,10 @@ void TextBox::setText(QStringView text)
 TextBoxWidget::TextBoxWidget(QWidget* parent)
     : QLineEdit(parent)
 {
+    for (QObject* child : children()) {
+        if (child->inherits("QWidgetLineControl"))
+            m_lineControl = child;
+    }
 }
 
 void TextBoxWidget::pasteFirstLine(QClipboard::Mode mode)
@@ -347,12 +354,7 @@ void TextBoxWidget::beginUndoStep()
     // quiet, so neither the screen nor assistive technology sees the step.
     if (text().isEmpty())
         return;
-    QObject* control = nullptr;
-    for (QObject* child : children()) {
-        if (child->inherits("QWidgetLineControl"))
-            control = child;
-    }
-    const QSignalBlocker quiet(control);
+    const QSignalBlocker quiet(m_lineControl);
     const int cursor = cursorPosition();
     const int start = selectionStart();
     const int length = selectionLength();

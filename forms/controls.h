@@ -34,12 +34,12 @@ struct Rect {
 enum class Align { Left, Centre };
 
 // The description of one control, in the order the window tables read:
-// rectangle, font size, caption or text, alignment, picture, tool tip, tab index
-// and whether it is visible when the window is created. A font size of 0 keeps
-// the platform's default font; a tab index of -1 takes no part in the tab order.
-// The accessible name is what a screen reader calls a control that shows no
-// text of its own to be named by. The texts are views: the control copies them
-// as it is built.
+// rectangle, font size, caption or text, alignment, picture, tool tip, the name
+// a screen reader gives it, tab index and whether it is visible when the window
+// is created. A font size of 0 keeps the platform's default font; a tab index
+// of -1 takes no part in the tab order. The accessible name is for a control
+// that shows no text to be named by; a picture button needs none, its tool tip
+// names it. The texts are views: the control copies them as it is built.
 struct Props {
     Rect rect;
     double points = 0;

@@ -30,7 +30,6 @@ private:
 
 // Labels and images never take the focus and have transparent backgrounds, so
 // the window's background picture shows through them.
-
 class LabelWidget final : public QWidget {
     Q_OBJECT
 
@@ -118,6 +117,10 @@ protected:
 private:
     // The next change of the text begins a new undo step.
     void beginUndoStep();
+
+    // The line edit's inner control, which tells the screen and assistive
+    // technology of every move of the cursor.
+    QObject* m_lineControl = nullptr;
 };
 
 // A list box. An empty list that has the focus shows it where its first row

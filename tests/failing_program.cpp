@@ -10,6 +10,8 @@
 // buttons ("button: "), then answers it with its default button, as a user
 // would. The exit status is the one the program ends with.
 
+#include "support.h"
+
 #include "forms/runtime.h"
 #include "windows/form1.h"
 
@@ -48,7 +50,7 @@ int main(int argc, char* argv[])
 
     forms::Runtime runtime;
     runtime.setFailureHook([failing](QStringView kind, QStringView object, QStringView member) {
-        return kind.toString() + u' ' + object.toString() + u'.' + member.toString() == failing;
+        return support::operationName(kind, object, member) == failing;
     });
 
     // The message box is modal: it runs its own loop, in which this watcher

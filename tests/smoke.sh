@@ -36,6 +36,18 @@ env -u QT_QPA_PLATFORM "$program" -qwindowtitle "Чужой заголовок" 
     >"$work/output" 2>&1 &
 program_pid=$!
 
+# Runs a check 20 times a second until it holds, for at most the given number
+# of seconds. The check runs in this shell, so what it sets stays set.
+poll() {
+    local seconds=$1
+    shift
+    for _ in $(seq $((seconds * 20))); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
 # The helpers below set variables rather than print, so that each look at the
 # screen starts as few programs as it can.
 
@@ -48,6 +60,11 @@ one_window() {
     [ -n "$window" ] && [[ $window != *$'\n'* ]]
 }
 
+# True when the one window on screen is another than the given one.
+one_other_window() {
+    one_window && [ "$window" != "$1" ]
+}
+
 # `x` and `y`: where the client area of `window` stands on the screen.
 locate() {
     local info
@@ -56,6 +73,15 @@ locate() {
         fail "cannot tell where window $window stands"
     x=${BASH_REMATCH[1]}
     y=${BASH_REMATCH[2]}
+}
+
+# True when `window` stands at the given place ("x,y"), or elsewhere.
+standing_at() {
+    locate
+    [ "$x,$y" = "$1" ]
+}
+standing_elsewhere() {
+    ! standing_at "$1"
 }
 
 # A move: the user clicks a button of the window on screen (or, without a
@@ -71,19 +97,10 @@ move() {
     else
         xdotool key Return
     fi
-    for _ in $(seq 200); do
-        one_window && [ "$window" != "$from" ] && break
-        sleep 0.05
-    done
-    [ -n "$window" ] && [ "$window" != "$from" ] || fail "$what led nowhere"
+    poll 10 one_other_window "$from" || fail "$what did not leave one other window on screen"
     [ "$(xdotool getwindowname "$window")" = "$title" ] || fail "$what did not lead to the window \"$title\""
     # A window manager may still be placing the frame.
-    for _ in $(seq 40); do
-        locate
-        [ "$x,$y" = "$before" ] && return 0
-        sleep 0.05
-    done
-    fail "$what: the window opened at $x,$y, the one it replaced stood at $before"
+    poll 2 standing_at "$before" || fail "$what: the window opened at $x,$y, the one it replaced stood at $before"
 }
 
 # The user moves the window on screen elsewhere: by the middle of its title
@@ -105,19 +122,10 @@ drag() {
     else
         xdotool windowmove "$window" $((x + dx)) $((y + dy))
     fi
-    for _ in $(seq 100); do
-        locate
-        [ "$x,$y" != "$before" ] && return 0
-        sleep 0.05
-    done
-    fail "the window did not move from $before"
+    poll 5 standing_elsewhere "$before" || fail "the window did not move from $before"
 }
 
-for _ in $(seq 200); do
-    one_window && break
-    sleep 0.05
-done
-[ -n "$window" ] || fail "the start window did not appear as an X window"
+poll 10 one_window || fail "the start window did not appear as an X window"
 [ "$(xdotool getwindowname "$window")" = "Ворсилан " ] || fail "the start window does not have its own title"
 sleep 0.2
 
@@ -142,11 +150,10 @@ move "Ворсилан " "the home button" 348 348
 
 locate
 xdotool mousemove $((x + 352)) $((y + 12)) sleep 0.05 click 1
-for _ in $(seq 100); do
-    kill -0 "$program_pid" 2>/dev/null || break
-    sleep 0.05
-done
-kill -0 "$program_pid" 2>/dev/null && fail "the exit label did not end the program"
+ended() {
+    ! kill -0 "$program_pid" 2>/dev/null
+}
+poll 5 ended || fail "the exit label did not end the program"
 status=0
 wait "$program_pid" || status=$?
 program_pid=""
@@ -158,12 +165,13 @@ program_pid=""
 plugin_with() {
     env "$@" "$program" >/dev/null 2>&1 &
     program_pid=$!
-    plugin=""
-    for _ in $(seq 100); do
-        [[ $(cat "/proc/$program_pid/maps" 2>/dev/null) =~ platforms/(libq[a-z-]*\.so) ]] && break
-        sleep 0.05
-    done
-    plugin=${BASH_REMATCH[1]:-none}
+    loaded() {
+        [[ $(cat "/proc/$program_pid/maps" 2>/dev/null) =~ platforms/(libq[a-z-]*\.so) ]]
+    }
+    plugin=none
+    if poll 5 loaded; then
+        plugin=${BASH_REMATCH[1]}
+    fi
     kill "$program_pid" 2>/dev/null || true
     wait "$program_pid" 2>/dev/null || true
     program_pid=""

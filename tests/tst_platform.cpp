@@ -119,7 +119,7 @@ void deliver(QLineEdit* box, const QString& text, Arrival how)
         QDropEvent drop(cursorPoint(box), actions, &data, Qt::LeftButton, {});
         QApplication::sendEvent(box, &drop);
         // The source keeps what the box did not take.
-        if (drop.isAccepted() && text.contains(u'\n'))
+        if (drop.isAccepted() && (text.contains(u'\n') || text.contains(u'\r')))
             QCOMPARE(drop.dropAction(), Qt::CopyAction);
         break;
     }
