@@ -161,20 +161,22 @@ program_pid=""
 [ ! -s "$work/output" ] || fail "the program printed: $(cat "$work/output")"
 
 # `plugin`: the platform plugin Qt loaded into the program started with the
-# given environment.
+# given environment, where it must print nothing either. While choosing, Qt
+# maps every plugin file for a moment to read what it is; only the one it
+# loads is mapped as code.
 plugin_with() {
-    env "$@" "$program" >/dev/null 2>&1 &
+    env "$@" "$program" >"$work/output" 2>&1 &
     program_pid=$!
     loaded() {
-        [[ $(cat "/proc/$program_pid/maps" 2>/dev/null) =~ platforms/(libq[a-z-]*\.so) ]]
+        plugin=$(awk '$2 ~ /x/ && $6 ~ /\/platforms\/libq[a-z-]*\.so$/ { sub(/.*\//, "", $6); print $6; exit }' \
+            "/proc/$program_pid/maps" 2>/dev/null)
+        [ -n "$plugin" ]
     }
-    plugin=none
-    if poll 5 loaded; then
-        plugin=${BASH_REMATCH[1]}
-    fi
+    poll 5 loaded || plugin=none
     kill "$program_pid" 2>/dev/null || true
     wait "$program_pid" 2>/dev/null || true
     program_pid=""
+    [ ! -s "$work/output" ] || fail "on $plugin the program printed: $(cat "$work/output")"
 }
 
 if [ -n "${WAYLAND_DISPLAY:-}" ]; then

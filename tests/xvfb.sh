@@ -25,7 +25,10 @@ done
 work=$(mktemp -d)
 pids=()
 cleanup() {
-    [ ${#pids[@]} -eq 0 ] || kill "${pids[@]}" 2>/dev/null || true
+    if [ ${#pids[@]} -gt 0 ]; then
+        kill "${pids[@]}" 2>/dev/null || true
+        wait "${pids[@]}" 2>/dev/null || true
+    fi
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -42,19 +45,46 @@ ready() {
     exit 1
 }
 
-# Let the X server choose a free display and tell us which.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-ready Xvfb test -s "$work/display"
+# The X server takes a display number at random, well above those a desktop
+# uses: a number that another server has just given up may still be being
+# released, and that server would then remove the new one's files. A number
+# in use makes the server end at once, and another is tried. The server names
+# its display once it takes connections.
+x_server() {
+    Xvfb ":$((RANDOM % 900 + 100))" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    x_pid=$!
+    for _ in $(seq 100); do
+        test -s "$work/display" && return 0
+        kill -0 "$x_pid" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}
+for _ in $(seq 10); do
+    x_server && break
+    kill "$x_pid" 2>/dev/null || true
+done
+pids+=("$x_pid")
+test -s "$work/display" || { echo "xvfb.sh: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(cat "$work/display")"
 export XDG_RUNTIME_DIR="$work"
 export QT_QPA_PLATFORM=xcb
 
 if [ "$window_manager" -eq 1 ]; then
-    openbox --sm-disable >/dev/null 2>&1 &
-    pids+=($!)
-    # The window manager has taken the display once it names itself on the root.
-    managed() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+    start_window_manager() {
+        openbox --sm-disable >/dev/null 2>&1 &
+        wm_pid=$!
+        pids+=("$wm_pid")
+    }
+    # The window manager has taken the display once it names itself on the
+    # root. On a busy machine it now and then fails to reach a display that
+    # has just started; it is then started again.
+    managed() {
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        kill -0 "$wm_pid" 2>/dev/null || start_window_manager
+        return 1
+    }
+    start_window_manager
     ready openbox managed
     export WINDOW_MANAGER=openbox
 fi
