@@ -285,11 +285,6 @@ QString CommandButton::caption() const
     return button()->text();
 }
 
-ButtonWidget::ButtonWidget(QWidget* parent)
-    : QPushButton(parent)
-{
-}
-
 void ButtonWidget::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -451,11 +446,6 @@ QStringList ListBox::items() const
     for (int i = 0; i < list()->count(); ++i)
         result.append(list()->item(i)->text());
     return result;
-}
-
-ListBoxWidget::ListBoxWidget(QWidget* parent)
-    : QListWidget(parent)
-{
 }
 
 void ListBoxWidget::paintEvent(QPaintEvent* event)

@@ -89,7 +89,7 @@ class ButtonWidget final : public QPushButton {
     Q_OBJECT
 
 public:
-    explicit ButtonWidget(QWidget* parent);
+    using QPushButton::QPushButton;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -129,7 +129,7 @@ class ListBoxWidget final : public QListWidget {
     Q_OBJECT
 
 public:
-    explicit ListBoxWidget(QWidget* parent);
+    using QListWidget::QListWidget;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -33,66 +33,59 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Waits until a server is ready, as the command given tells.
-ready() {
-    local server=$1
-    shift
+# Starts a server with the given function and waits until it is ready, as
+# the check given after it tells. A server that ends before it is ready is
+# started again: an X server finds its display number in use now and then,
+# and a window manager on a busy machine now and then fails to reach a display
+# that has only just started.
+serve() {
+    local name=$1 start=$2
+    shift 2
+    "$start"
     for _ in $(seq 100); do
         "$@" && return 0
+        kill -0 "$server_pid" 2>/dev/null || "$start"
         sleep 0.1
     done
-    echo "xvfb.sh: $server did not start" >&2
+    echo "xvfb.sh: $name did not start" >&2
     exit 1
 }
 
 # The X server takes a display number at random, well above those a desktop
 # uses: a number that another server has just given up may still be being
-# released, and that server would then remove the new one's files. A number
-# in use makes the server end at once, and another is tried. The server names
-# its display once it takes connections.
-x_server() {
-    Xvfb ":$((RANDOM % 900 + 100))" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-    x_pid=$!
-    for _ in $(seq 100); do
-        test -s "$work/display" && return 0
-        kill -0 "$x_pid" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    return 1
+# released, and that server would then remove the new one's files. The server
+# names its display once it takes connections.
+start_x() {
+    local display=$((RANDOM % 900 + 100))
+    Xvfb ":$display" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    server_pid=$!
+    pids+=("$server_pid")
 }
-for _ in $(seq 10); do
-    x_server && break
-    kill "$x_pid" 2>/dev/null || true
-done
-pids+=("$x_pid")
-test -s "$work/display" || { echo "xvfb.sh: Xvfb did not start" >&2; exit 1; }
+serve Xvfb start_x test -s "$work/display"
 export DISPLAY=":$(cat "$work/display")"
 export XDG_RUNTIME_DIR="$work"
 export QT_QPA_PLATFORM=xcb
 
 if [ "$window_manager" -eq 1 ]; then
-    start_window_manager() {
+    start_openbox() {
         openbox --sm-disable >/dev/null 2>&1 &
-        wm_pid=$!
-        pids+=("$wm_pid")
+        server_pid=$!
+        pids+=("$server_pid")
     }
     # The window manager has taken the display once it names itself on the
-    # root. On a busy machine it now and then fails to reach a display that
-    # has just started; it is then started again.
-    managed() {
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-        kill -0 "$wm_pid" 2>/dev/null || start_window_manager
-        return 1
-    }
-    start_window_manager
-    ready openbox managed
+    # root.
+    managed() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+    serve openbox start_openbox managed
     export WINDOW_MANAGER=openbox
 fi
 
 if [ "$wayland" -eq 1 ]; then
-    weston --backend=headless-backend.so --socket=wayland-test --idle-time=0 --no-config >/dev/null 2>&1 &
-    pids+=($!)
-    ready weston test -S "$work/wayland-test"
+    start_weston() {
+        weston --backend=headless-backend.so --socket=wayland-test --idle-time=0 --no-config >/dev/null 2>&1 &
+        server_pid=$!
+        pids+=("$server_pid")
+    }
+    serve weston start_weston test -S "$work/wayland-test"
     export WAYLAND_DISPLAY=wayland-test XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=KDE
     unset QT_QPA_PLATFORM
 fi
