@@ -515,6 +515,10 @@ void TestPlatform::emptyListShowsTheFocus()
     QTest::keyClick(start.widget()->windowHandle(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), start.lt1.widget());
     const QImage focused = start.lt1.widget()->grab().toImage();
+    // The mark goes with the focus when the user tabs on.
+    QTest::keyClick(start.widget()->windowHandle(), Qt::Key_Tab);
+    QVERIFY(QApplication::focusWidget() != start.lt1.widget());
+    QCOMPARE(start.lt1.widget()->grab().toImage(), unfocused);
 
     QRect changed;
     for (int y = 0; y < focused.height(); ++y) {
