@@ -2,12 +2,11 @@
 #include "forms/runtime.h"
 #include "windows/form1.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 
 int main(int argc, char* argv[])
 {
-    forms::platform::Arguments arguments(argc > 0 ? argv[0] : nullptr);
-    QApplication application(arguments.count(), arguments.values());
+    forms::platform::Application application(argc > 0 ? argv[0] : nullptr);
     // Lets the desktop match the windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vorsilan.Vorsilan"));
     forms::Runtime runtime;

@@ -285,6 +285,11 @@ QString CommandButton::caption() const
     return button()->text();
 }
 
+void CommandButton::describeBy(const Label& label)
+{
+    button()->setAccessibleDescription(label.labelWidget()->caption());
+}
+
 void ButtonWidget::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -330,12 +335,25 @@ TextBoxWidget::TextBoxWidget(QWidget* parent)
     }
 }
 
+namespace {
+
+// True where the clipboard (or the selection) holds a line break: the line
+// edit's own paste would take the whole text, a one-line box its first line.
+bool holdsLineBreak(QClipboard::Mode mode)
+{
+    const QString text = QGuiApplication::clipboard()->text(mode);
+    return firstLine(text).size() != text.size();
+}
+
+} // namespace
+
 void TextBoxWidget::pasteFirstLine(QClipboard::Mode mode)
 {
     const QString text = firstLine(QGuiApplication::clipboard()->text(mode)).toString();
     if (text.isEmpty() && !hasSelectedText())
         return;
-    // A paste is an undo step of its own, apart from the typing around it.
+    // The paste is an undo step of its own, apart from the typing around it,
+    // as the line edit's own paste is.
     beginUndoStep();
     insert(text);
     beginUndoStep();
@@ -346,7 +364,10 @@ void TextBoxWidget::beginUndoStep()
     // Qt's line edit begins a new undo step whenever its cursor moves, and
     // has no other way to ask for one: the cursor steps aside and back, and
     // the selection is made again. Meanwhile the edit's inner control keeps
-    // quiet, so neither the screen nor assistive technology sees the step.
+    // its signals to itself, so the screen does not see the step; assistive
+    // technology does hear the cursor step aside and back, since the control
+    // tells it of each move itself. In an empty box the cursor cannot step
+    // aside, so a paste into it joins the undo step before it.
     if (text().isEmpty())
         return;
     const QSignalBlocker quiet(m_lineControl);
@@ -363,8 +384,8 @@ void TextBoxWidget::beginUndoStep()
 void TextBoxWidget::keyPressEvent(QKeyEvent* event)
 {
     // Ctrl+V, Shift+Insert and whatever else the desktop binds to pasting.
-    if (event->matches(QKeySequence::Paste) && !isReadOnly()) {
-        pasteFirstLine();
+    if (event->matches(QKeySequence::Paste) && !isReadOnly() && holdsLineBreak(QClipboard::Clipboard)) {
+        pasteFirstLine(QClipboard::Clipboard);
         event->accept();
         return;
     }
@@ -374,7 +395,8 @@ void TextBoxWidget::keyPressEvent(QKeyEvent* event)
 void TextBoxWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     // The middle button pastes the selection where the desktop has one.
-    if (event->button() == Qt::MiddleButton && !isReadOnly() && QGuiApplication::clipboard()->supportsSelection()) {
+    if (event->button() == Qt::MiddleButton && !isReadOnly() && QGuiApplication::clipboard()->supportsSelection()
+        && holdsLineBreak(QClipboard::Selection)) {
         deselect();
         pasteFirstLine(QClipboard::Selection);
         event->accept();
@@ -387,10 +409,16 @@ void TextBoxWidget::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu* menu = createStandardContextMenu();
     // The menu's Paste is the one action that Qt ties to the box's own paste;
-    // it is tied to ours instead.
+    // a text with a line break goes to ours instead.
     for (QAction* action : menu->actions()) {
-        if (QObject::disconnect(action, SIGNAL(triggered()), this, SLOT(paste())))
-            connect(action, &QAction::triggered, this, [this] { pasteFirstLine(); });
+        if (QObject::disconnect(action, SIGNAL(triggered()), this, SLOT(paste()))) {
+            connect(action, &QAction::triggered, this, [this] {
+                if (holdsLineBreak(QClipboard::Clipboard))
+                    pasteFirstLine(QClipboard::Clipboard);
+                else
+                    paste();
+            });
+        }
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());

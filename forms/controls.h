@@ -108,6 +108,10 @@ public:
 
     QString caption() const;
 
+    // Assistive technology describes the button by a label's caption: the
+    // words beside it that tell what it opens, where its own caption does not.
+    void describeBy(const Label& label);
+
     QPushButton* button() const;
 };
 

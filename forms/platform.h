@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QApplication>
 #include <QString>
 
 #include <array>
+#include <optional>
 
 // What the window system gives every program, on top of Qt: the face of the
 // controls' font, one drawing style for every machine, the program icon, Qt's
@@ -29,6 +31,20 @@ private:
     // Qt keeps these, so they live as long as the application object.
     std::array<char*, 4> m_values {};
     int m_count = 1;
+};
+
+// The program's application object, made from its arguments. Where no display
+// can be opened, Qt would end the program with an abort and a message that
+// blames the installation; the program says instead that it has no display,
+// naming the variables that name one, and ends with status 1. Whatever else Qt
+// says while it opens the display it says as ever.
+class Application {
+public:
+    explicit Application(const char* programName);
+
+private:
+    Arguments m_arguments;
+    std::optional<QApplication> m_application;
 };
 
 // Sets everything up; further calls for the same application do nothing.

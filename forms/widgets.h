@@ -98,15 +98,14 @@ protected:
 // A one-line text box. Text that arrives whole, pasted from the clipboard or
 // the selection or dropped on the box, keeps only what comes before its first
 // line break, as the window system's one-line box does; it goes in at the
-// cursor and replaces the selection. Typed text goes in as typed.
+// cursor and replaces the selection. Text with no line break, nearly all that
+// arrives, goes through the line edit's own paste or drop. Typed text goes in
+// as typed.
 class TextBoxWidget final : public QLineEdit {
     Q_OBJECT
 
 public:
     explicit TextBoxWidget(QWidget* parent);
-
-    // Pastes the first line of the clipboard (or of the selection).
-    void pasteFirstLine(QClipboard::Mode mode = QClipboard::Clipboard);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -115,11 +114,14 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // Pastes the first line of a text with a line break, from the clipboard
+    // (or the selection), as an undo step of its own.
+    void pasteFirstLine(QClipboard::Mode mode);
     // The next change of the text begins a new undo step.
     void beginUndoStep();
 
-    // The line edit's inner control, which tells the screen and assistive
-    // technology of every move of the cursor.
+    // The line edit's inner control, which tells the screen of every move of
+    // the cursor.
     QObject* m_lineControl = nullptr;
 };
 

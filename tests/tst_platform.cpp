@@ -24,6 +24,7 @@
 #include <QMimeData>
 #include <QPalette>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <private/qguiapplication_p.h>
@@ -50,13 +51,27 @@ forms::Window& windowNumber(int number)
     }
 }
 
-// The objects whose accessible name changed, as assistive technology hears it.
+// What assistive technology hears: the objects whose accessible name changed,
+// and where the cursor moved to in the search box.
 QList<QObject*> s_renamed;
+QList<int> s_caretMoves;
 
-void recordRenames(QAccessibleEvent* event)
+void recordUpdates(QAccessibleEvent* event)
 {
     if (event->type() == QAccessible::NameChanged)
         s_renamed.append(event->object());
+    if (event->type() == QAccessible::TextCaretMoved && qobject_cast<QLineEdit*>(event->object()))
+        s_caretMoves.append(static_cast<QAccessibleTextCursorEvent*>(event)->cursorPosition());
+}
+
+// What the screen shows where a widget stands: what its window last put
+// there, not a rendering made for the asking.
+QImage onScreen(QWidget* widget)
+{
+    const QPoint at = widget->mapTo(widget->window(), QPoint());
+    return widget->screen()
+        ->grabWindow(widget->window()->winId(), at.x(), at.y(), widget->width(), widget->height())
+        .toImage();
 }
 
 QString accessibleName(QWidget* widget)
@@ -65,13 +80,14 @@ QString accessibleName(QWidget* widget)
 }
 
 // How text reaches the search box whole.
-enum class Arrival { CtrlV, ShiftInsert, Menu, MiddleButton, Drop };
+enum class Arrival { CtrlV, ShiftInsert, Menu, MiddleButton, Drop, DropAsMove };
 const std::pair<Arrival, const char*> arrivals[] = {
     { Arrival::CtrlV, "Ctrl+V" },
     { Arrival::ShiftInsert, "Shift+Insert" },
     { Arrival::Menu, "menu" },
     { Arrival::MiddleButton, "middle button" },
     { Arrival::Drop, "drop" },
+    { Arrival::DropAsMove, "drop proposing a move" },
 };
 
 // Where the text cursor stands in the box.
@@ -110,13 +126,18 @@ void deliver(QLineEdit* box, const QString& text, Arrival how)
         QGuiApplication::clipboard()->setText(text, QClipboard::Selection);
         QTest::mouseClick(box, Qt::MiddleButton, {}, cursorPoint(box));
         break;
-    case Arrival::Drop: {
+    case Arrival::Drop:
+    case Arrival::DropAsMove: {
         QMimeData data;
         data.setText(text);
+        // Shift held over the box proposes a move, which the source ends by
+        // deleting what it gave.
+        const Qt::KeyboardModifiers modifiers = how == Arrival::DropAsMove ? Qt::ShiftModifier : Qt::NoModifier;
         const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
-        QDragEnterEvent enter(cursorPoint(box), actions, &data, Qt::LeftButton, {});
+        QDragEnterEvent enter(cursorPoint(box), actions, &data, Qt::LeftButton, modifiers);
         QApplication::sendEvent(box, &enter);
-        QDropEvent drop(cursorPoint(box), actions, &data, Qt::LeftButton, {});
+        QDropEvent drop(cursorPoint(box), actions, &data, Qt::LeftButton, modifiers);
+        QCOMPARE(drop.proposedAction(), how == Arrival::DropAsMove ? Qt::MoveAction : Qt::CopyAction);
         QApplication::sendEvent(box, &drop);
         // The source keeps what the box did not take.
         if (drop.isAccepted() && (text.contains(u'\n') || text.contains(u'\r')))
@@ -152,7 +173,7 @@ private Q_SLOTS:
 
     void windowsAndControlsForAssistiveTechnology_data();
     void windowsAndControlsForAssistiveTechnology();
-    void namesFollowCaptions();
+    void captionsReachTheScreenAndAssistiveTechnology();
     void enterClicksTheFocusedButton_data();
     void enterClicksTheFocusedButton();
     void enterAndEscapeElsewhereDoNothing_data();
@@ -177,7 +198,7 @@ void TestPlatform::initTestCase()
     QPlatformAccessibility* accessibility = QGuiApplicationPrivate::platformIntegration()->accessibility();
     QVERIFY(accessibility);
     accessibility->setActive(true);
-    QAccessible::installUpdateHandler(recordRenames);
+    QAccessible::installUpdateHandler(recordUpdates);
 }
 
 void TestPlatform::init()
@@ -255,6 +276,21 @@ void TestPlatform::windowsAndControlsForAssistiveTechnology()
             QAccessible::queryAccessibleInterface(start.Label1.widget())->text(QAccessible::Description), u"Выход"_s);
         QCOMPARE(accessibleName(start.l4.widget()), fromView(content::creditStart));
     }
+    if (number == 2) {
+        // The four "Далее" keep the caption the user sees and says as their
+        // name, and each is described by the section in its row.
+        Form2& menu = window<Form2>();
+        const std::pair<forms::CommandButton*, QString> rows[] = {
+            { &menu.Command2, u"При работе с текстовыми редакторами"_s },
+            { &menu.Command4, u"При работе в браузере"_s },
+            { &menu.Command5, u"При работе в Windows"_s },
+            { &menu.Command3, u"На Yandex-почте"_s },
+        };
+        for (const auto& [button, section] : rows) {
+            QCOMPARE(accessibleName(button->widget()), u"Далее"_s);
+            QCOMPARE(QAccessible::queryAccessibleInterface(button->widget())->text(QAccessible::Description), section);
+        }
+    }
     if (number == 3) {
         const QString windows = accessibleName(window<Form3>().wind3.widget());
         QVERIFY(windows.startsWith(u"Alt+Tab - "_s));
@@ -262,28 +298,39 @@ void TestPlatform::windowsAndControlsForAssistiveTechnology()
     }
 }
 
-// A handler's new caption is the label's name at once, and assistive
-// technology is told of each change.
-void TestPlatform::namesFollowCaptions()
+// A handler's new caption reaches the screen, and it is the label's name at
+// once, assistive technology being told of each change.
+void TestPlatform::captionsReachTheScreenAndAssistiveTechnology()
 {
     Form1& start = window<Form1>();
+    QVERIFY(QTest::qWaitForWindowExposed(start.widget()));
+    const QImage l3AtRest = onScreen(start.l3.widget());
+    const QImage l4AtRest = onScreen(start.l4.widget());
     QTest::mousePress(start.Label4.widget(), Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(accessibleName(start.l3.widget()), fromView(content::creditLine1));
     QCOMPARE(accessibleName(start.l4.widget()), fromView(content::creditLine2));
     QCOMPARE(s_renamed, (QList<QObject*> { start.l3.widget(), start.l4.widget() }));
+    QTRY_VERIFY(onScreen(start.l3.widget()) != l3AtRest);
+    QTRY_VERIFY(onScreen(start.l4.widget()) != l4AtRest);
 
     s_renamed.clear();
     QTest::mouseRelease(start.Label4.widget(), Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(accessibleName(start.l3.widget()), QString());
     QCOMPARE(accessibleName(start.l4.widget()), fromView(content::creditStart));
     QCOMPARE(s_renamed, (QList<QObject*> { start.l3.widget(), start.l4.widget() }));
+    QTRY_COMPARE(onScreen(start.l3.widget()), l3AtRest);
+    QTRY_COMPARE(onScreen(start.l4.widget()), l4AtRest);
 
     click(start.Command1);
     click(window<Form2>().Command2);
+    QWidget* action = window<Form4>().l1.item(1).widget();
+    QVERIFY(QTest::qWaitForWindowExposed(window<Form4>().widget()));
+    const QImage noAction = onScreen(action);
     s_renamed.clear();
     click(window<Form4>().Command3);
-    QCOMPARE(accessibleName(window<Form4>().l1.item(1).widget()), u"Скопировать выделенный текст"_s);
-    QCOMPARE(s_renamed, QList<QObject*> { window<Form4>().l1.item(1).widget() });
+    QCOMPARE(accessibleName(action), u"Скопировать выделенный текст"_s);
+    QCOMPARE(s_renamed, QList<QObject*> { action });
+    QTRY_VERIFY(onScreen(action) != noAction);
 
     click(window<Form4>().Command9);
     // Creating a window names its controls; only the handler's change counts.
@@ -413,7 +460,7 @@ void TestPlatform::textArrivingWholeKeepsItsFirstLine_data()
         for (const Case& c : cases) {
             // The middle button and a drop put the text where the pointer is
             // and take no selection.
-            const bool atPointer = how == Arrival::MiddleButton || how == Arrival::Drop;
+            const bool atPointer = how == Arrival::MiddleButton || how == Arrival::Drop || how == Arrival::DropAsMove;
             if (atPointer && c.selected > 0)
                 continue;
             QTest::addRow("%s, %s", way, c.name) << how << c.before << c.cursor << c.selected << c.text << c.after;
@@ -448,46 +495,84 @@ void TestPlatform::textArrivingWholeKeepsItsFirstLine()
 void TestPlatform::pasteIsAnUndoStepOfItsOwn_data()
 {
     QTest::addColumn<Arrival>("how");
-    QTest::addColumn<bool>("overSelection");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+
+    // What the user does before the paste, and what the box then holds: the
+    // pasted "C" goes in after the "Ctrl+" typed, over a selected "X", or
+    // into the box emptied of its starting text.
+    const std::pair<const char*, QString> starts[] = {
+        { "at the end", u"Ctrl+"_s },
+        { "over the selection", u"Ctrl+X"_s },
+        { "into the emptied box", QString() },
+    };
     for (const auto& [how, way] : arrivals) {
         // A drop is not a paste.
-        if (how == Arrival::Drop)
+        if (how == Arrival::Drop || how == Arrival::DropAsMove)
             continue;
-        QTest::addRow("%s", way) << how << false;
-        if (how != Arrival::MiddleButton)
-            QTest::addRow("%s, over the selection", way) << how << true;
+        for (const auto& [start, before] : starts) {
+            // The middle button puts the text where the pointer is and takes
+            // no selection.
+            if (how == Arrival::MiddleButton && before.endsWith(u'X'))
+                continue;
+            const QString after = before.isEmpty() ? u"C"_s : u"Ctrl+C"_s;
+            QTest::addRow("%s, %s, one line", way, start)
+                << how << QString::fromLatin1(start) << u"C"_s << before << after;
+            // Cut at a line break, a paste into an empty box joins the undo
+            // step before it.
+            if (!before.isEmpty())
+                QTest::addRow("%s, %s, cut at a line break", way, start)
+                    << how << QString::fromLatin1(start) << u"C\nV"_s << before << after;
+        }
     }
 }
 
 // Typing, a paste and typing again are three undo steps, as with the line
 // edit's own paste: the first undo takes back the typing after the paste, the
-// second the paste alone, and redo brings the paste back.
+// second the paste alone, and redo brings the paste back. The cursor moves
+// from where the paste began to its end and nowhere else; of a one-line paste,
+// the line edit's own, assistive technology hears that one move alone.
 void TestPlatform::pasteIsAnUndoStepOfItsOwn()
 {
     QFETCH(Arrival, how);
-    QFETCH(bool, overSelection);
+    QFETCH(QString, start);
+    QFETCH(QString, pasted);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
 
     if (how == Arrival::MiddleButton && !QGuiApplication::clipboard()->supportsSelection())
         QSKIP("This platform has no selection to paste.");
     QLineEdit* box = window<Form1>().t1.lineEdit();
     box->setFocus();
-    box->clear();
-    QTest::keyClicks(box, overSelection ? u"Ctrl+X"_s : u"Ctrl+"_s);
-    if (overSelection)
-        QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier);
+    box->setText(u"Поисковая строка"_s);
+    if (before.isEmpty()) {
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Backspace);
+    } else {
+        box->clear();
+        QTest::keyClicks(box, before);
+        if (start == u"over the selection")
+            QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier);
+    }
+    QCOMPARE(box->text(), before);
     QSignalSpy moves(box, &QLineEdit::cursorPositionChanged);
-    deliver(box, u"C\nV"_s, how);
-    QCOMPARE(box->text(), u"Ctrl+C"_s);
-    // The cursor went from where the paste began to its end, and nowhere else.
-    QCOMPARE(moves, (QList<QList<QVariant>> { { 5, 6 } }));
+    s_caretMoves.clear();
+    deliver(box, pasted, how);
+    QCOMPARE(box->text(), after);
+    const int from = int(after.size() - 1);
+    QCOMPARE(moves, (QList<QList<QVariant>> { { from, from + 1 } }));
+    if (!pasted.contains(u'\n'))
+        QCOMPARE(s_caretMoves, QList<int> { from + 1 });
     QTest::keyClicks(box, u" Ctrl+V"_s);
 
     QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(box->text(), u"Ctrl+C"_s);
+    QCOMPARE(box->text(), after);
     QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(box->text(), overSelection ? u"Ctrl+X"_s : u"Ctrl+"_s);
+    QCOMPARE(box->text(), before);
     QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(box->text(), u"Ctrl+C"_s);
+    QCOMPARE(box->text(), after);
 }
 
 // The fault users met: a shortcut copied with its line break is found.

@@ -8,6 +8,7 @@
 #include "windows/form4.h"
 #include "windows/form5.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
@@ -56,6 +57,8 @@ private Q_SLOTS:
     void failedShowLeavesTheWindow();
     void failureShowsAMessageAndEnds_data();
     void failureShowsAMessageAndEnds();
+    void startWithoutADisplayEnds_data();
+    void startWithoutADisplayEnds();
     void exitEndsTheProgram();
     void exitLabelClick_data();
     void exitLabelClick();
@@ -292,6 +295,54 @@ void TestRuntime::failureShowsAMessageAndEnds()
     QCOMPARE(messages.front(), u"message: "_s + message);
     QVERIFY2(!lines.filter(QRegularExpression(u"^button: "_s)).isEmpty(), qPrintable(lines.join(u'\n')));
     QCOMPARE(child.exitCode(), 1);
+}
+
+void TestRuntime::startWithoutADisplayEnds_data()
+{
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QString>("named");
+
+    // An X display that no server holds, and a Wayland socket that no
+    // compositor does.
+    int gone = 1000;
+    while (QFile::exists(u"/tmp/.X11-unix/X%1"_s.arg(gone)))
+        ++gone;
+    const QString x = u"DISPLAY=:"_s + QString::number(gone);
+    const QString wayland = u"WAYLAND_DISPLAY=vorsilan-gone"_s;
+    QTest::newRow("no display") << QStringList {} << u"DISPLAY не задана, WAYLAND_DISPLAY не задана"_s;
+    QTest::newRow("X server gone") << QStringList { x } << x + u", WAYLAND_DISPLAY не задана"_s;
+    QTest::newRow("Wayland compositor gone")
+        << QStringList { wayland, u"XDG_SESSION_TYPE=wayland"_s } << u"DISPLAY не задана, "_s + wayland;
+    QTest::newRow("both gone") << QStringList { x, wayland } << x + u", "_s + wayland;
+    QTest::newRow("X chosen, none there") << QStringList { u"QT_QPA_PLATFORM=xcb"_s }
+                                          << u"DISPLAY не задана, WAYLAND_DISPLAY не задана, QT_QPA_PLATFORM=xcb"_s;
+}
+
+// The real program where no display answers: a few lines, one of which says
+// that there is no display and what the environment names, and status 1,
+// without Qt's abort.
+void TestRuntime::startWithoutADisplayEnds()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QString, named);
+
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE" })
+        variables.remove(QString::fromLatin1(name));
+    for (const QString& variable : environment)
+        variables.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+    QProcess child;
+    child.setProcessEnvironment(variables);
+    child.start(QStringLiteral(VORSILAN_PROGRAM), {});
+    QVERIFY2(child.waitForStarted(-1), qPrintable(child.errorString()));
+    child.waitForFinished(-1);
+    const QString error = QString::fromUtf8(child.readAllStandardError());
+    const QStringList lines = error.split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit, qPrintable(error));
+    QCOMPARE(child.exitCode(), 1);
+    QVERIFY2(lines.size() <= 3, qPrintable(error));
+    QVERIFY2(lines.contains(u"vorsilan: нет дисплея, на котором открыть окна (%1)."_s.arg(named)), qPrintable(error));
+    QCOMPARE(child.readAllStandardOutput(), QByteArray());
 }
 
 void TestRuntime::exitEndsTheProgram()
