@@ -335,28 +335,20 @@ TextBoxWidget::TextBoxWidget(QWidget* parent)
     }
 }
 
-namespace {
-
-// True where the clipboard (or the selection) holds a line break: the line
-// edit's own paste would take the whole text, a one-line box its first line.
-bool holdsLineBreak(QClipboard::Mode mode)
+bool TextBoxWidget::pasteFirstLine(QClipboard::Mode mode)
 {
     const QString text = QGuiApplication::clipboard()->text(mode);
-    return firstLine(text).size() != text.size();
-}
-
-} // namespace
-
-void TextBoxWidget::pasteFirstLine(QClipboard::Mode mode)
-{
-    const QString text = firstLine(QGuiApplication::clipboard()->text(mode)).toString();
-    if (text.isEmpty() && !hasSelectedText())
-        return;
+    const QStringView line = firstLine(text);
+    if (line.size() == text.size())
+        return false;
+    if (line.isEmpty() && !hasSelectedText())
+        return true;
     // The paste is an undo step of its own, apart from the typing around it,
     // as the line edit's own paste is.
     beginUndoStep();
-    insert(text);
+    insert(line.toString());
     beginUndoStep();
+    return true;
 }
 
 void TextBoxWidget::beginUndoStep()
@@ -384,8 +376,7 @@ void TextBoxWidget::beginUndoStep()
 void TextBoxWidget::keyPressEvent(QKeyEvent* event)
 {
     // Ctrl+V, Shift+Insert and whatever else the desktop binds to pasting.
-    if (event->matches(QKeySequence::Paste) && !isReadOnly() && holdsLineBreak(QClipboard::Clipboard)) {
-        pasteFirstLine(QClipboard::Clipboard);
+    if (event->matches(QKeySequence::Paste) && !isReadOnly() && pasteFirstLine(QClipboard::Clipboard)) {
         event->accept();
         return;
     }
@@ -394,13 +385,14 @@ void TextBoxWidget::keyPressEvent(QKeyEvent* event)
 
 void TextBoxWidget::mouseReleaseEvent(QMouseEvent* event)
 {
-    // The middle button pastes the selection where the desktop has one.
-    if (event->button() == Qt::MiddleButton && !isReadOnly() && QGuiApplication::clipboard()->supportsSelection()
-        && holdsLineBreak(QClipboard::Selection)) {
+    // The middle button pastes the selection where the desktop has one; the
+    // line edit's own paste, too, first lets go of the box's selection.
+    if (event->button() == Qt::MiddleButton && !isReadOnly() && QGuiApplication::clipboard()->supportsSelection()) {
         deselect();
-        pasteFirstLine(QClipboard::Selection);
-        event->accept();
-        return;
+        if (pasteFirstLine(QClipboard::Selection)) {
+            event->accept();
+            return;
+        }
     }
     QLineEdit::mouseReleaseEvent(event);
 }
@@ -413,9 +405,7 @@ void TextBoxWidget::contextMenuEvent(QContextMenuEvent* event)
     for (QAction* action : menu->actions()) {
         if (QObject::disconnect(action, SIGNAL(triggered()), this, SLOT(paste()))) {
             connect(action, &QAction::triggered, this, [this] {
-                if (holdsLineBreak(QClipboard::Clipboard))
-                    pasteFirstLine(QClipboard::Clipboard);
-                else
+                if (!pasteFirstLine(QClipboard::Clipboard))
                     paste();
             });
         }

@@ -114,9 +114,10 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    // Pastes the first line of a text with a line break, from the clipboard
-    // (or the selection), as an undo step of its own.
-    void pasteFirstLine(QClipboard::Mode mode);
+    // Where the clipboard (or the selection) holds a line break, pastes what
+    // comes before it as an undo step of its own and returns true; any other
+    // text is left to the line edit's own paste.
+    bool pasteFirstLine(QClipboard::Mode mode);
     // The next change of the text begins a new undo step.
     void beginUndoStep();
 
